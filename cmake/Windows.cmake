@@ -1,0 +1,84 @@
+# Cross tree: the Windows program, its Windows test suites (run under Wine by
+# ctest through CMAKE_CROSSCOMPILING_EMULATOR) and Windows benchmarks.
+
+if(NOT FW_HOST_TOOLS_DIR)
+  message(FATAL_ERROR "FW_HOST_TOOLS_DIR must name the host tree's tools folder")
+endif()
+
+add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 STRICT)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+set(FW_WIN_LIBS comctl32 comdlg32 shell32 ole32 oleaut32 uuid shlwapi gdi32 user32
+                advapi32 msimg32 version)
+
+fw_add_portable_library()
+
+# Windows code: everything under src/ that is not portable and not the entry point.
+file(GLOB_RECURSE FW_ALL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
+set(FW_WIN_SOURCES)
+foreach(src IN LISTS FW_ALL_SOURCES)
+  if(src IN_LIST FW_PORTABLE_SOURCES OR src MATCHES "/src/app/main\\.cpp$"
+     OR src MATCHES "/src/Empty\\.cpp$")
+    continue()
+  endif()
+  list(APPEND FW_WIN_SOURCES ${src})
+endforeach()
+add_library(fw_win OBJECT ${FW_WIN_SOURCES} ${CMAKE_SOURCE_DIR}/src/Empty.cpp)
+target_include_directories(fw_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(fw_win PRIVATE ${FW_WARNINGS})
+
+# Generated resources: the program icon, drawn by a host tool.
+set(FW_GEN ${CMAKE_BINARY_DIR}/gen)
+file(MAKE_DIRECTORY ${FW_GEN})
+add_custom_command(
+  OUTPUT ${FW_GEN}/Fernwick.ico
+  COMMAND ${FW_HOST_TOOLS_DIR}/icongen/icongen ${FW_GEN}/Fernwick.ico
+  DEPENDS ${FW_HOST_TOOLS_DIR}/icongen/icongen
+  COMMENT "Drawing the program icon")
+include(cmake/Resources.cmake OPTIONAL)
+set(FW_RESOURCE_FILE ${CMAKE_SOURCE_DIR}/src/app/res/Fernwick.rc)
+set_source_files_properties(${FW_RESOURCE_FILE} PROPERTIES
+  OBJECT_DEPENDS "${FW_GEN}/Fernwick.ico;${CMAKE_SOURCE_DIR}/src/app/res/Fernwick.manifest;${FW_EXTRA_RESOURCE_DEPENDS}")
+add_library(fw_resources OBJECT ${FW_RESOURCE_FILE})
+target_include_directories(fw_resources PRIVATE ${FW_GEN} ${CMAKE_SOURCE_DIR}/src/app/res)
+
+add_executable(Fernwick WIN32 ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+target_link_libraries(Fernwick PRIVATE fw_win fw_portable fw_resources ${FW_WIN_LIBS})
+target_compile_options(Fernwick PRIVATE ${FW_WARNINGS})
+set_target_properties(Fernwick PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# GoogleTest from Debian's sources, built by the cross compiler.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# One executable per folder of tests/win: a Wine process costs about a second
+# to start, so tests are grouped. Each suite carries the program's resources.
+file(GLOB FW_WIN_TEST_GROUPS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
+foreach(group_dir IN LISTS FW_WIN_TEST_GROUPS)
+  if(NOT IS_DIRECTORY ${group_dir})
+    continue()
+  endif()
+  get_filename_component(group ${group_dir} NAME)
+  file(GLOB_RECURSE group_sources CONFIGURE_DEPENDS ${group_dir}/*.cpp)
+  if(NOT group_sources)
+    continue()
+  endif()
+  add_executable(win_${group} ${group_sources})
+  target_link_libraries(win_${group} PRIVATE fw_win fw_portable fw_resources gtest_main gmock
+                                             ${FW_WIN_LIBS})
+  target_include_directories(win_${group} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
+  target_compile_options(win_${group} PRIVATE ${FW_WARNINGS})
+  set_target_properties(win_${group} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME win_${group} COMMAND win_${group} --gtest_color=no)
+  set_tests_properties(win_${group} PROPERTIES TIMEOUT 300)
+endforeach()
+
+# Windows benchmarks: built, run by hand under Wine.
+file(GLOB FW_WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/win/*.cpp)
+foreach(src IN LISTS FW_WIN_BENCH_SOURCES)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(bench_${name} ${src})
+  target_link_libraries(bench_${name} PRIVATE fw_win fw_portable ${FW_WIN_LIBS})
+  set_target_properties(bench_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endforeach()

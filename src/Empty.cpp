@@ -1,0 +1,1 @@
+// Keeps every object library non-empty while its folders are still filling up.
