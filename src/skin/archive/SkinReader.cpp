@@ -143,7 +143,8 @@ void TSkinReader::ExtractFile(std::string_view Name, TBytes& Target) const {
   Target.clear();
   const std::string wanted = LowerCase(Name);
   const auto found = std::find(Entries.begin(), Entries.end(), wanted);
-  if (found != Entries.end()) CopyEntry(static_cast<std::size_t>(found - Entries.begin()), Target);
+  if (found != Entries.end())
+    ExtractEntry(static_cast<std::size_t>(found - Entries.begin()), Target);
 }
 
 void TSkinReader::ExtractFirstMatching(std::string_view Fragment, TBytes& Target,
@@ -153,7 +154,7 @@ void TSkinReader::ExtractFirstMatching(std::string_view Fragment, TBytes& Target
   for (std::size_t i = 0; i < Entries.size(); ++i) {
     if (Entries[i].find(Fragment) != std::string::npos) {
       FoundName = Entries[i];
-      CopyEntry(i, Target);
+      ExtractEntry(i, Target);
       return;
     }
   }
@@ -195,7 +196,8 @@ void TSkinReader::Clear() {
   Data.clear();
 }
 
-void TSkinReader::CopyEntry(std::size_t Index, TBytes& Target) const {
+void TSkinReader::ExtractEntry(std::size_t Index, TBytes& Target) const {
+  Target.clear();
   if (!IsReadable(Index)) return;
   const auto first = Data.begin() + Offsets[Index];
   Target.assign(first, first + Sizes[Index]);

@@ -47,6 +47,10 @@ class TSkinReader {
   void ExtractFirstMatching(std::string_view Fragment, TBytes& Target,
                             std::string& FoundName) const;
 
+  // Target receives the bytes of entry Index, or nothing when the entry
+  // does not lie wholly inside the data area.
+  void ExtractEntry(std::size_t Index, TBytes& Target) const;
+
   std::uint32_t Version() const { return ArchiveVersion; }
   const std::vector<std::string>& Names() const { return Entries; }
   // The recorded size of entry Index, as the archive states it.
@@ -63,7 +67,6 @@ class TSkinReader {
 
  private:
   void Clear();
-  void CopyEntry(std::size_t Index, TBytes& Target) const;
   bool Refuse(const char* Message);
 
   std::uint32_t ArchiveVersion = 0;
