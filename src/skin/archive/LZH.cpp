@@ -88,15 +88,21 @@ class TBitInput {
 // what the ring buffer holds at the start: the unwritten tail (zeros)
 // followed by the initial spaces.
 struct TDecoderTables {
-  static constexpr std::size_t kChunk = 256 * 1024;
-  static constexpr std::size_t kCapacity = kRingSize + kChunk + kLongestMatch;
+  static constexpr std::size_t kMaxChunk = 256 * 1024;
+  // Room for a last match running up to kLongestMatch - 1 bytes past the
+  // chunk, copied in blocks of 16.
+  static constexpr std::size_t kSlack = kLongestMatch + 16;
 
   TLzhHuffmanTree Tree;
-  std::uint8_t Window[kCapacity];
+  std::size_t Chunk;
+  std::unique_ptr<std::uint8_t[]> Window;
 
-  TDecoderTables() {
-    std::memset(Window, 0, kRingSize - kInitialFill);
-    std::memset(Window + (kRingSize - kInitialFill), kFillByte, kInitialFill);
+  // Chunk: bytes produced between two calls of the write procedure.
+  explicit TDecoderTables(std::size_t Chunk)
+      : Chunk(Chunk), Window(new (std::nothrow) std::uint8_t[kRingSize + Chunk + kSlack]) {
+    if (!Window) return;
+    std::memset(Window.get(), 0, kRingSize - kInitialFill);
+    std::memset(Window.get() + (kRingSize - kInitialFill), kFillByte, kInitialFill);
   }
 };
 
@@ -104,12 +110,14 @@ struct TDecoderTables {
 
 void TLZH::Decode(std::int64_t Size, const TReadProc& Read, const TWriteProc& Write) {
   if (Size <= 0) return;
-  std::unique_ptr<TDecoderTables> tables(new (std::nothrow) TDecoderTables);
-  if (!tables) throw ElzhException(LzhMessages::kNoMemory);
+  const std::size_t chunk = static_cast<std::size_t>(
+      std::min<std::int64_t>(Size, static_cast<std::int64_t>(TDecoderTables::kMaxChunk)));
+  std::unique_ptr<TDecoderTables> tables(new (std::nothrow) TDecoderTables(chunk));
+  if (!tables || !tables->Window) throw ElzhException(LzhMessages::kNoMemory);
 
   TBitInput input(Read);
   TLzhHuffmanTree& tree = tables->Tree;
-  std::uint8_t* const window = tables->Window;
+  std::uint8_t* const window = tables->Window.get();
   const auto& positions = kPositionTables;
 
   std::int64_t remaining = Size;  // bytes still to hand to Write
@@ -117,7 +125,7 @@ void TLZH::Decode(std::int64_t Size, const TReadProc& Read, const TWriteProc& Wr
     std::uint8_t* out = window + kRingSize;
     // Fill up to the chunk end or up to Size, whichever comes first.
     const std::size_t wanted = static_cast<std::size_t>(
-        std::min<std::int64_t>(remaining, static_cast<std::int64_t>(TDecoderTables::kChunk)));
+        std::min<std::int64_t>(remaining, static_cast<std::int64_t>(chunk)));
     std::uint8_t* const stop = out + wanted;
 
     while (out < stop) {
@@ -138,8 +146,10 @@ void TLZH::Decode(std::int64_t Size, const TReadProc& Read, const TWriteProc& Wr
       const int length = c - (256 - kShortestMatch);
 
       const std::uint8_t* from = out - distance;
-      if (distance >= length) {
-        std::memcpy(out, from, static_cast<std::size_t>(length));
+      if (distance >= 16) {
+        // Whole 16-byte blocks, the last one running past the match into the
+        // window's slack; the bytes past it are overwritten later.
+        for (int k = 0; k < length; k += 16) std::memcpy(out + k, from + k, 16);
         out += length;
       } else {
         // Overlapping: the match repeats the bytes it has just written.

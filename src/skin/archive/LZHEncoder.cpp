@@ -66,7 +66,10 @@ class TMatchFinder {
 
   // Buffer holds the initial ring contents (kRingSize bytes) followed by the data.
   explicit TMatchFinder(const std::vector<std::uint8_t>& Buffer)
-      : Buffer(Buffer), Head(kHashSize, -1), Prev(kRingSize, -1) {}
+      : Buffer(Buffer),
+        HashBits(Buffer.size() < 64 * 1024 ? 12 : 15),
+        Head(std::size_t{1} << HashBits, -1),
+        Prev(kRingSize, -1) {}
 
   void Insert(int Pos) {
     if (Pos + kShortestMatch > static_cast<int>(Buffer.size())) return;
@@ -100,15 +103,13 @@ class TMatchFinder {
   }
 
  private:
-  static constexpr int kHashBits = 15;
-  static constexpr int kHashSize = 1 << kHashBits;
-
   int Hash(int Pos) const {
     const std::uint32_t v = Buffer[Pos] | (Buffer[Pos + 1] << 8) | (Buffer[Pos + 2] << 16);
-    return static_cast<int>((v * 2654435761u) >> (32 - kHashBits));
+    return static_cast<int>((v * 2654435761u) >> (32 - HashBits));
   }
 
   const std::vector<std::uint8_t>& Buffer;
+  const int HashBits;
   std::vector<int> Head;
   std::vector<int> Prev;
 };

@@ -30,9 +30,9 @@ class TLzhHuffmanTree {
 
   // One extra entry: the sentinel at kNodeCount stops the search for the
   // last node of equal frequency.
-  std::array<std::uint16_t, Lzh::kNodeCount + 1> Freq;
-  std::array<std::int16_t, Lzh::kNodeCount + Lzh::kCharCount> Parent;
-  std::array<std::int16_t, Lzh::kNodeCount> Son;
+  std::array<std::uint32_t, Lzh::kNodeCount + 1> Freq;
+  std::array<std::int32_t, Lzh::kNodeCount + Lzh::kCharCount> Parent;
+  std::array<std::int32_t, Lzh::kNodeCount> Son;
 };
 
 inline void TLzhHuffmanTree::Update(int C) {
@@ -46,7 +46,7 @@ inline void TLzhHuffmanTree::Update(int C) {
       }
       --l;
       Freq[c] = Freq[l];
-      Freq[l] = static_cast<std::uint16_t>(k);
+      Freq[l] = k;
 
       const int i = Son[c];
       Parent[i] = static_cast<std::int16_t>(l);
