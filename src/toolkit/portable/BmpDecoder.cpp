@@ -13,9 +13,9 @@ constexpr std::uint32_t BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3,
 constexpr std::size_t FileHeaderSize = 14, CoreHeaderSize = 12, InfoHeaderSize = 40;
 
 // Bounds-checked little-endian reads over the file's bytes.
-class TByteView {
+class TBmpBytes {
  public:
-  TByteView(const std::uint8_t* Data, std::size_t Size) : FData(Data), FSize(Size) {}
+  TBmpBytes(const std::uint8_t* Data, std::size_t Size) : FData(Data), FSize(Size) {}
   std::size_t Size() const { return FSize; }
   bool Has(std::size_t Offset, std::size_t Count) const {
     return Offset <= FSize && Count <= FSize - Offset;
@@ -74,7 +74,7 @@ struct THeader {
   std::size_t TableEntrySize = 4;
 };
 
-bool ReadHeader(const TByteView& Bytes, std::size_t Offset, THeader& H) {
+bool ReadHeader(const TBmpBytes& Bytes, std::size_t Offset, THeader& H) {
   if (!Bytes.Has(Offset, 4)) return false;
   std::uint32_t size = Bytes.U32(Offset);
   if (size == CoreHeaderSize) {
@@ -129,7 +129,7 @@ bool Plausible(const THeader& H) {
 }
 
 // The colour table: entries as stored, then the offset just past the table.
-bool ReadPalette(const TByteView& Bytes, const THeader& H, std::vector<TPixel>& Palette,
+bool ReadPalette(const TBmpBytes& Bytes, const THeader& H, std::vector<TPixel>& Palette,
                  std::size_t& End) {
   std::uint64_t stored = H.ColorsUsed;
   if (H.BitCount <= 8 && stored == 0) stored = 1u << H.BitCount;
@@ -189,7 +189,7 @@ void DecodeRow(const std::uint8_t* Src, const THeader& H, const std::vector<TPix
   }
 }
 
-TPixelBuffer DecodeUncompressed(const TByteView& Bytes, std::size_t PixelOffset, const THeader& H,
+TPixelBuffer DecodeUncompressed(const TBmpBytes& Bytes, std::size_t PixelOffset, const THeader& H,
                                 const std::vector<TPixel>& Palette) {
   std::array<std::uint32_t, 3> masks = H.Masks;
   if (H.Compression == BI_RGB) {
@@ -211,7 +211,7 @@ TPixelBuffer DecodeUncompressed(const TByteView& Bytes, std::size_t PixelOffset,
 // Run-length encoded 4 and 8-bit images. Pixels the runs skip stay black;
 // pixels beyond a row's end are dropped; a run cut short by the end of the data
 // makes the file malformed, a missing end-of-bitmap mark does not.
-TPixelBuffer DecodeRunLength(const TByteView& Bytes, std::size_t PixelOffset, const THeader& H,
+TPixelBuffer DecodeRunLength(const TBmpBytes& Bytes, std::size_t PixelOffset, const THeader& H,
                              const std::vector<TPixel>& Palette) {
   if (!Bytes.Has(PixelOffset, 0)) return {};
   std::size_t end = Bytes.Size();
@@ -255,7 +255,7 @@ TPixelBuffer DecodeRunLength(const TByteView& Bytes, std::size_t PixelOffset, co
   return image;
 }
 
-TPixelBuffer DecodeAt(const TByteView& Bytes, std::size_t HeaderOffset, std::size_t PixelOffset) {
+TPixelBuffer DecodeAt(const TBmpBytes& Bytes, std::size_t HeaderOffset, std::size_t PixelOffset) {
   THeader h;
   if (!ReadHeader(Bytes, HeaderOffset, h) || !Plausible(h)) return {};
   std::vector<TPixel> palette;
@@ -270,7 +270,7 @@ TPixelBuffer DecodeAt(const TByteView& Bytes, std::size_t HeaderOffset, std::siz
 }  // namespace
 
 TPixelBuffer Decode(const std::uint8_t* Data, std::size_t Size) {
-  TByteView bytes(Data, Data ? Size : 0);
+  TBmpBytes bytes(Data, Data ? Size : 0);
   if (!bytes.Has(0, FileHeaderSize) || bytes.U8(0) != 'B' || bytes.U8(1) != 'M') return {};
   std::uint32_t pixelOffset = bytes.U32(10);
   // A zero offset means "right after the colour table".
@@ -279,7 +279,7 @@ TPixelBuffer Decode(const std::uint8_t* Data, std::size_t Size) {
 }
 
 TPixelBuffer DecodeDib(const std::uint8_t* Data, std::size_t Size) {
-  return DecodeAt(TByteView(Data, Data ? Size : 0), 0, 0);
+  return DecodeAt(TBmpBytes(Data, Data ? Size : 0), 0, 0);
 }
 
 }  // namespace BmpDecoder
