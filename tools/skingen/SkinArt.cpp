@@ -716,19 +716,17 @@ std::vector<TAsset> TSkinArt::SkinImages() const {
 std::vector<TAsset> TSkinArt::ResourceImages() const {
   std::vector<TAsset> out;
   TPixmap track = TrackHorz(16, 4, 0, 4, P::Face, -1);
-  out.push_back({"track.bmp", track});
-  out.push_back({"trackvert.bmp", track.Transposed()});
-  out.push_back({"tesseramenu.bmp", SystemMenuImages()});
+  out.push_back({"TRACK.bmp", track});
+  out.push_back({"TRACKVERT.bmp", track.Transposed()});
+  out.push_back({"TESSERAMENU.bmp", SystemMenuImages()});
   const char* buttons[] = {"MPPLAY", "MPPAUSE", "MPSTOP",   "MPNEXT", "MPPREV",
                            "MPSTEP", "MPBACK",  "MPRECORD", "MPEJECT"};
   for (const char* b : buttons) {
     std::string name = b;
     TColor colored = name == "MPRECORD" ? P::PlayerRecord : P::Accent;
-    std::string lower;
-    for (char ch : name) lower += static_cast<char>(ch - 'A' + 'a');
-    out.push_back({"en_" + lower + ".bmp", PlayerBitmap(name, 0x3A4049)});
-    out.push_back({"di_" + lower + ".bmp", PlayerBitmap(name, 0xB3B9C1)});
-    out.push_back({"cl_" + lower + ".bmp", PlayerBitmap(name, colored)});
+    out.push_back({"EN_" + name + ".bmp", PlayerBitmap(name, 0x3A4049)});
+    out.push_back({"DI_" + name + ".bmp", PlayerBitmap(name, 0xB3B9C1)});
+    out.push_back({"CL_" + name + ".bmp", PlayerBitmap(name, colored)});
   }
   return out;
 }

@@ -17,7 +17,7 @@ class TSkinArt {
  public:
   // The images the skin definition names, by file name.
   std::vector<TAsset> SkinImages() const;
-  // "TRACK", "TRACKVERT", "TESSERAMENU" and the 27 media-player glyphs, by
-  // resource name (lower case, with ".bmp").
+  // "TRACK", "TRACKVERT", "TESSERAMENU" and the 27 media-player glyphs, each
+  // named after its resource, with ".bmp".
   std::vector<TAsset> ResourceImages() const;
 };

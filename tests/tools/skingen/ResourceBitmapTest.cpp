@@ -11,13 +11,13 @@ TPixmap Resource(const std::string& name) {
 }
 
 TEST(ResourceBitmaps, TracksAndMenuImagesHaveTheirFixedSizes) {
-  TPixmap track = Resource("track.bmp"), vert = Resource("trackvert.bmp");
+  TPixmap track = Resource("TRACK.bmp"), vert = Resource("TRACKVERT.bmp");
   EXPECT_EQ(track.Width(), 16);
   EXPECT_EQ(track.Height(), 4);
   EXPECT_EQ(vert.Width(), 4);
   EXPECT_EQ(vert.Height(), 16);
   EXPECT_EQ(vert, track.Transposed());
-  TPixmap menu = Resource("tesseramenu.bmp");
+  TPixmap menu = Resource("TESSERAMENU.bmp");
   EXPECT_EQ(menu.Width(), 64);
   EXPECT_EQ(menu.Height(), 16);
   // White is the images' mask colour: each image has a white surround and a mark.
@@ -32,12 +32,12 @@ TEST(ResourceBitmaps, TracksAndMenuImagesHaveTheirFixedSizes) {
 
 TEST(ResourceBitmaps, PlayerGlyphsShareOneShapePerButtonOnGrey) {
   const TColor grey = 0x808080;  // the transparent colour they are drawn with
-  const char* buttons[] = {"mpplay", "mppause", "mpstop",   "mpnext", "mpprev",
-                           "mpstep", "mpback",  "mprecord", "mpeject"};
+  const char* buttons[] = {"MPPLAY", "MPPAUSE", "MPSTOP",   "MPNEXT", "MPPREV",
+                           "MPSTEP", "MPBACK",  "MPRECORD", "MPEJECT"};
   std::vector<std::vector<bool>> shapes;
   for (const char* b : buttons) {
     std::vector<bool> first;
-    for (const char* prefix : {"en_", "di_", "cl_"}) {
+    for (const char* prefix : {"EN_", "DI_", "CL_"}) {
       std::string name = std::string(prefix) + b + ".bmp";
       SCOPED_TRACE(name);
       TPixmap p = Resource(name);
@@ -51,7 +51,7 @@ TEST(ResourceBitmaps, PlayerGlyphsShareOneShapePerButtonOnGrey) {
       if (first.empty())
         first = mask;
       else
-        EXPECT_EQ(mask, first) << "differs in shape from en_" << b;
+        EXPECT_EQ(mask, first) << "differs in shape from EN_" << b;
     }
     for (const auto& other : shapes) EXPECT_NE(first, other) << b << " repeats another glyph";
     shapes.push_back(first);
