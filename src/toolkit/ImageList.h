@@ -2,8 +2,9 @@
 // An image list: either one of its own, or a list that belongs to someone
 // else (the system image lists) and is only used here (ShareImages).
 
-#include <commctrl.h>
 #include <windows.h>
+// (needs windows.h first)
+#include <commctrl.h>
 
 #include "toolkit/Canvas.h"
 #include "toolkit/portable/Component.h"

@@ -1,7 +1,8 @@
 #include "toolkit/SaveDialog.h"
 
-#include <commdlg.h>
 #include <windows.h>
+// (needs windows.h first)
+#include <commdlg.h>
 
 #include <vector>
 

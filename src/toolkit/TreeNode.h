@@ -4,8 +4,9 @@
 // before they exist. The node object lives as long as its system item; the
 // tree view frees it when the item is deleted.
 
-#include <commctrl.h>
 #include <windows.h>
+// (needs windows.h first)
+#include <commctrl.h>
 
 #include <string>
 

@@ -1,8 +1,9 @@
 #pragma once
 // The nodes of a tree view, in the tree's own item order.
 
-#include <commctrl.h>
 #include <windows.h>
+// (needs windows.h first)
+#include <commctrl.h>
 
 #include <string>
 
