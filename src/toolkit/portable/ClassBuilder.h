@@ -15,7 +15,9 @@
 // class information, TEvent<...>, std::vector<std::string>. Colours are int
 // too, so they are registered with ColorProp.
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
@@ -149,8 +151,9 @@ class TClassBuilder {
     return *this;
   }
 
-  template <class G, class S, class D>
-  TClassBuilder& Prop(const char* Name, G (C::*Getter)() const, void (C::*Setter)(S), D Default) {
+  // Getter and setter may belong to a base class of C.
+  template <class B, class G, class S, class D>
+  TClassBuilder& Prop(const char* Name, G (B::*Getter)() const, void (B::*Setter)(S), D Default) {
     using V = std::remove_cvref_t<G>;
     TPropInfo info = Base<V>(Name, Getter);
     info.Set = [Setter](TObject& O, const TPropValue& Value) {
@@ -163,8 +166,8 @@ class TClassBuilder {
   }
 
   // A property without a meaningful default (always listed when written).
-  template <class G, class S>
-  TClassBuilder& PropNoDefault(const char* Name, G (C::*Getter)() const, void (C::*Setter)(S)) {
+  template <class B, class G, class S>
+  TClassBuilder& PropNoDefault(const char* Name, G (B::*Getter)() const, void (B::*Setter)(S)) {
     using V = std::remove_cvref_t<G>;
     TPropInfo info = Base<V>(Name, Getter);
     info.Set = [Setter](TObject& O, const TPropValue& Value) {
@@ -175,13 +178,14 @@ class TClassBuilder {
   }
 
   // An owned object whose own properties are set through it (Font.Name).
-  template <class T>
-  TClassBuilder& ObjectProp(const char* Name, T* (C::*Getter)() const) {
+  template <class B, class T>
+  TClassBuilder& ObjectProp(const char* Name, T* (B::*Getter)() const) {
     Result.AddProperty(Base<T*>(Name, Getter));
     return *this;
   }
 
-  TClassBuilder& ColorProp(const char* Name, int (C::*Getter)() const, void (C::*Setter)(int),
+  template <class B>
+  TClassBuilder& ColorProp(const char* Name, int (B::*Getter)() const, void (B::*Setter)(int),
                            int Default) {
     TPropInfo info = Base<int>(Name, Getter);
     info.Kind = pkColor;
@@ -195,8 +199,18 @@ class TClassBuilder {
   }
 
   // An event property held in a public data member.
-  template <class... A>
-  TClassBuilder& EventProp(const char* Name, TEvent<A...> C::*Member) {
+  // An integer property whose value may also be written as an identifier
+  // (cursor names such as crHandPoint).
+  template <class B>
+  TClassBuilder& IntIdentProp(const char* Name, int (B::*Getter)() const, void (B::*Setter)(int),
+                              int Default, std::optional<int> (*IdentToInt)(std::string_view)) {
+    Prop(Name, Getter, Setter, Default);
+    Result.LastProperty().IdentToInt = IdentToInt;
+    return *this;
+  }
+
+  template <class B, class... A>
+  TClassBuilder& EventProp(const char* Name, TEvent<A...> B::*Member) {
     TPropInfo info;
     info.Name = Name;
     info.Kind = pkEvent;
@@ -235,8 +249,9 @@ class TClassBuilder {
   TClassInfo Info() { return std::move(Result); }
 
  private:
-  template <class V, class G>
-  TPropInfo Base(const char* Name, G (C::*Getter)() const) {
+  template <class V, class B, class G>
+  TPropInfo Base(const char* Name, G (B::*Getter)() const) {
+    static_assert(std::is_base_of_v<B, C>);
     TPropInfo info;
     info.Name = Name;
     info.Kind = TPropTraits<V>::Kind;

@@ -56,6 +56,7 @@ class TClassInfo {
   const TFactory& Factory() const { return Create; }
 
   void AddProperty(TPropInfo Info) { Props.push_back(std::move(Info)); }
+  TPropInfo& LastProperty() { return Props.back(); }
   void AddMethod(std::string Name, TMethodMaker Maker) {
     Methods.emplace_back(std::move(Name), std::move(Maker));
   }

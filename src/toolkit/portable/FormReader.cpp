@@ -156,6 +156,13 @@ void TFormReader::ApplyValue(TObject& Target, const TPropInfo& Info,
   TPropValue value;
   switch (Info.Kind) {
     case pkInteger:
+      if (v.Kind == fvIdentifier && Info.IdentToInt) {
+        auto number = Info.IdentToInt(v.Identifier);
+        if (!number)
+          throw EFormError(line, "\"" + v.Identifier + "\" is not a value of " + Info.Name);
+        value.Ordinal = *number;
+        break;
+      }
       if (v.Kind != fvInteger) throw wrong();
       if (v.Integer < std::numeric_limits<std::int32_t>::min() ||
           v.Integer > std::numeric_limits<std::int32_t>::max())

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <typeinfo>
 #include <vector>
 
@@ -45,6 +47,8 @@ struct TPropInfo {
   // property of its own type.
   const TClassInfo& (*ObjectClassOf)() = nullptr;
   const std::type_info* EventType = nullptr;
+  // Integer kind: identifiers accepted in place of a number.
+  std::optional<int> (*IdentToInt)(std::string_view) = nullptr;
   bool HasDefault = false;
   TPropValue Default;
   std::function<TPropValue(const TObject&)> Get;
