@@ -1,12 +1,12 @@
 // Runs the identifier-list operations over arbitrary bytes with the buffer's
 // size as limit: nothing may read outside it, and copies must be well formed.
+#include "shell/portable/IDListBytes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
-
-#include "shell/portable/IDListBytes.h"
 
 using namespace IDListBytes;
 

@@ -11,7 +11,9 @@
 
 namespace {
 
-char Upper(char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - 32) : C; }
+char Upper(char C) {
+  return C >= 'a' && C <= 'z' ? static_cast<char>(C - 32) : C;
+}
 
 bool ReferenceMatch(const std::string& Mask, const std::string& Name) {
   // can[i][j]: the first i mask characters match the first j name characters.

@@ -31,3 +31,4 @@ class EUsageError : public std::runtime_error {
 int RunPack(const std::vector<std::string>& Args);
 int RunUnpack(const std::vector<std::string>& Args);
 int RunList(const std::vector<std::string>& Args);
+int RunInspect(const std::vector<std::string>& Args);

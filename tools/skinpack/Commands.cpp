@@ -5,6 +5,8 @@ const std::vector<TCommand>& Commands() {
       {"pack", "DIR OUT", "pack every file of DIR into the compressed skin OUT", RunPack},
       {"unpack", "FILE DIR", "write every entry of the skin FILE into DIR", RunUnpack},
       {"list", "FILE", "print the size and name of each entry of the skin FILE", RunList},
+      {"inspect", "FILE [--json]",
+       "print what the engine makes of the skin FILE (as JSON with --json)", RunInspect},
   };
   return commands;
 }

@@ -76,7 +76,7 @@ int RunPack(const std::vector<std::string>& Args) {
     throw ECommandError("internal error: the packed skin does not load back");
 
   WriteWholeFile(Args[1], blob);
-  std::printf("%zu files, %lld bytes packed into %zu\n", names.size(),
+  std::printf("%s: %zu files, %lld bytes, compressed to %zu bytes\n", Args[1].c_str(), names.size(),
               static_cast<long long>(check.DataArea().size()), blob.size());
   return 0;
 }

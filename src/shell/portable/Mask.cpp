@@ -49,7 +49,9 @@ std::size_t TMask::ReadChar(std::string_view Text, std::size_t Pos, TChar& Char)
 // A "-" right before the closing "]" stands for itself, unless the set has
 // nothing before it.
 std::size_t TMask::ReadSet(std::string_view Mask, std::size_t Pos) {
-  const auto invalid = [&](std::size_t At) { return EMaskException(std::string(Mask), int(At) + 1); };
+  const auto invalid = [&](std::size_t At) {
+    return EMaskException(std::string(Mask), int(At) + 1);
+  };
   TElement set(TKind::Set);
   if (Pos < Mask.size() && Mask[Pos] == '!') {
     set.Negated = true;

@@ -45,7 +45,9 @@ int TableIndex(TVintoShellSpecialFolder Folder) {
   return index < kSpecialFolderCount ? index : -1;
 }
 
-char AsciiLower(char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C + 32) : C; }
+char AsciiLower(char C) {
+  return C >= 'A' && C <= 'Z' ? static_cast<char>(C + 32) : C;
+}
 
 bool SameIgnoringAsciiCase(std::string_view A, std::string_view B) {
   if (A.size() != B.size()) return false;

@@ -94,12 +94,11 @@ struct TDecoderTables {
   static constexpr std::size_t kSlack = kLongestMatch + 16;
 
   TLzhHuffmanTree Tree;
-  std::size_t Chunk;
   std::unique_ptr<std::uint8_t[]> Window;
 
   // Chunk: bytes produced between two calls of the write procedure.
   explicit TDecoderTables(std::size_t Chunk)
-      : Chunk(Chunk), Window(new (std::nothrow) std::uint8_t[kRingSize + Chunk + kSlack]) {
+      : Window(new (std::nothrow) std::uint8_t[kRingSize + Chunk + kSlack]) {
     if (!Window) return;
     std::memset(Window.get(), 0, kRingSize - kInitialFill);
     std::memset(Window.get() + (kRingSize - kInitialFill), kFillByte, kInitialFill);

@@ -5,16 +5,30 @@
 
 #include "skin/imaging/SkinSystem.h"
 
+namespace {
+
+// Margins come from skin texts: negative ones count as 0, and none is wider
+// than Limit (which changes nothing drawn, as caps are copied 1:1).
+int Margin(int Value, int Limit) { return std::clamp(Value, 0, std::max(Limit, 0)); }
+
+// Frame origins far outside any image are kept in range of int.
+int FrameOrigin(int Size, int Frame) {
+  const std::int64_t origin = static_cast<std::int64_t>(Size) * (static_cast<std::int64_t>(Frame) - 1);
+  return static_cast<int>(std::clamp<std::int64_t>(origin, -(1 << 30), 1 << 30));
+}
+
+}  // namespace
+
 TRect CutFrame(const TPixelBuffer& Image, bool Vertical, int FrameCount, int Frame) {
   // A frame count below 1 counts as 1: the whole image is the only frame.
   const int n = std::max(FrameCount, 1);
   if (Vertical) {
     const int h = Image.Height() / n;
-    const int y = h * (Frame - 1);
+    const int y = FrameOrigin(h, Frame);
     return {0, y, Image.Width(), y + h};
   }
   const int w = Image.Width() / n;
-  const int x = w * (Frame - 1);
+  const int x = FrameOrigin(w, Frame);
   return {x, 0, x + w, Image.Height()};
 }
 
@@ -79,10 +93,11 @@ void TileBitmap(TPixelBuffer& Target, const TRect& Area, const TPixelBuffer& Ima
 TPixelBuffer BuildSlicedBitmap(int Width, int Height, const TPixelBuffer& Image,
                                const TRect& Margins, bool Vertical, bool Tile, int FrameCount,
                                int Frame) {
-  int L = Margins.Left, T = Margins.Top, R = Margins.Right, B = Margins.Bottom;
   const int W = Width, H = Height;
-  if (W < L + R) L = R = 0;
-  if (H < T + B) T = B = 0;
+  int L = std::max(Margins.Left, 0), T = std::max(Margins.Top, 0);
+  int R = std::max(Margins.Right, 0), B = std::max(Margins.Bottom, 0);
+  if (W < std::int64_t{L} + R) L = R = 0;
+  if (H < std::int64_t{T} + B) T = B = 0;
   TPixelBuffer result(W, H);
   if (result.Empty()) return result;
   const TRect f = CutFrame(Image, Vertical, FrameCount, Frame);
@@ -109,7 +124,7 @@ TPixelBuffer BuildHorzThreeSlice(int Width, int Height, const TPixelBuffer& Imag
   TPixelBuffer work(Width, Height);
   if (work.Empty()) return work;
   const TRect f = CutFrame(Image, Vertical, FrameCount, Frame);
-  const int L = Margins.Left, R = Margins.Right, W = Width, H = Height;
+  const int W = Width, H = Height, L = Margin(Margins.Left, W), R = Margin(Margins.Right, W);
   StretchCopy(work, {0, 0, L, H}, Image, {f.Left, f.Top, f.Left + L, f.Bottom});
   const int middle = f.Width() - L - R;
   if (middle > 0) {
@@ -150,7 +165,8 @@ void DrawHorzStretchThree(TPixelBuffer& Target, const TRect& Area, const TPixelB
                           bool Vertical, int FrameCount, int Frame, const TRect& Margins) {
   const TRect f = CutFrame(Image, Vertical, FrameCount, Frame);
   const int sx = f.Left, sy = f.Top, fw = f.Width(), fh = f.Height();
-  const int tw = Area.Width(), th = Area.Height(), ML = Margins.Left, MR = Margins.Right;
+  const int tw = Area.Width(), th = Area.Height();
+  const int ML = Margin(Margins.Left, tw), MR = Margin(Margins.Right, tw);
   if (fw > tw) {
     StretchCopy(Target, Area, Image, f);
     return;

@@ -1,11 +1,11 @@
-#include "shell/portable/IDListBytes.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <set>
 #include <vector>
+
+#include "shell/portable/IDListBytes.h"
 
 using namespace IDListBytes;
 
@@ -140,7 +140,8 @@ TEST(IDListBytes, DamagedListsEndAtTheFirstBadItem) {
   EXPECT_EQ(IDListSize(overlong.data(), overlong.size()), 6u);
   EXPECT_EQ(LastID(overlong.data(), overlong.size()), overlong.data());
   PItem copy = CopyIDList(allocator, overlong.data(), overlong.size());
-  EXPECT_EQ(std::vector<std::uint8_t>(copy, copy + 6), (std::vector<std::uint8_t>{4, 0, 1, 2, 0, 0}));
+  EXPECT_EQ(std::vector<std::uint8_t>(copy, copy + 6),
+            (std::vector<std::uint8_t>{4, 0, 1, 2, 0, 0}));
   FreeIDList(allocator, copy);
 
   // No terminator: the buffer stops right after a complete item.

@@ -1,8 +1,8 @@
-#include "shell/portable/Mask.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
+
+#include "shell/portable/Mask.h"
 
 namespace {
 
@@ -56,10 +56,10 @@ TEST(Mask, SetsRangesAndNegation) {
 }
 
 TEST(Mask, InvalidMasksReportWhereReadingStopped) {
-  EXPECT_EQ(ErrorPosition("[abc"), 5);   // unclosed: the end was reached
-  EXPECT_EQ(ErrorPosition("a[]"), 3);    // empty set
-  EXPECT_EQ(ErrorPosition("[!]"), 3);    // negated empty set
-  EXPECT_EQ(ErrorPosition("[-z]"), 2);   // nothing before "-"
+  EXPECT_EQ(ErrorPosition("[abc"), 5);  // unclosed: the end was reached
+  EXPECT_EQ(ErrorPosition("a[]"), 3);   // empty set
+  EXPECT_EQ(ErrorPosition("[!]"), 3);   // negated empty set
+  EXPECT_EQ(ErrorPosition("[-z]"), 2);  // nothing before "-"
   EXPECT_EQ(ErrorPosition("[a-c-e]"), 5);
   EXPECT_EQ(ErrorPosition("["), 2);
 
@@ -78,7 +78,9 @@ TEST(Mask, InvalidMasksReportWhereReadingStopped) {
 }
 
 namespace {
-bool ShiftJisLead(unsigned char C) { return (C >= 0x81 && C <= 0x9F) || (C >= 0xE0 && C <= 0xFC); }
+bool ShiftJisLead(unsigned char C) {
+  return (C >= 0x81 && C <= 0x9F) || (C >= 0xE0 && C <= 0xFC);
+}
 }  // namespace
 
 TEST(Mask, DoubleByteCharactersArePairsComparedExactly) {

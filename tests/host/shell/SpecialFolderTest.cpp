@@ -1,8 +1,7 @@
-#include "shell/portable/SpecialFolder.h"
-
 #include <gtest/gtest.h>
 
 #include "shell/portable/ShellItemTypes.h"
+#include "shell/portable/SpecialFolder.h"
 
 TEST(SpecialFolder, TableMapsEveryValueToItsFolderIdentifier) {
   EXPECT_EQ(SpecialFolderCSIDL(sfDesktop), 0x00);

@@ -204,3 +204,19 @@ TEST(Gradient, BandsAreClippedAndTablesCached) {
   EXPECT_NE(cache.Colors(5, 0, 0xFFFFFF).size(), 0u);
   EXPECT_EQ(cache.Colors(5, 0, 0xFFFFFF), GradientColors(5, 0, 0xFFFFFF));
 }
+
+TEST(ImagePrimitives, NonsenseMarginsAndFramesFromSkinTexts) {
+  const TPixelBuffer frame = Img({"abc", "def", "ghi"});
+  // Negative margins count as 0; margins too large for the target go in pairs.
+  EXPECT_EQ(BuildSlicedBitmap(3, 3, frame, {-5, -5, -5, -5}, false, false, 1, 1),
+            BuildSlicedBitmap(3, 3, frame, {}, false, false, 1, 1));
+  EXPECT_EQ(BuildSlicedBitmap(3, 3, frame, {INT32_MAX, 0, INT32_MAX, 0}, false, false, 1, 1),
+            BuildSlicedBitmap(3, 3, frame, {}, false, false, 1, 1));
+  TPixelBuffer t(4, 1);
+  DrawHorzThreeSlice(t, t.Bounds(), Img({"LabR"}), false, false, 1, 1, {INT32_MAX, 0, -1, 0});
+  EXPECT_EQ(Text(t), (Rows{"LabR"}));
+  DrawHorzStretchThree(t, t.Bounds(), Img({"xy"}), false, 1, 1, {INT32_MAX, 0, INT32_MAX, 0});
+  EXPECT_EQ(Text(t), (Rows{"xyxy"}));  // both caps 1:1, clipped to the frame
+  EXPECT_EQ(CutFrame(frame, false, 1, INT32_MAX).Width(), 3);
+  EXPECT_TRUE(BuildSlicedBitmap(2, 2, frame, {}, false, true, 1, INT32_MIN) == TPixelBuffer(2, 2));
+}
