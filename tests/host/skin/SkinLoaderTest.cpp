@@ -23,7 +23,7 @@ class SkinLoaderTest : public testing::Test {
     TSkinLoader(Skin, Ini, Files).Load();
   }
 
-  TFixedSkinSystem System{FW_SOURCE_DIR "/src/skin/res"};
+  TFixedSkinSystem System{FW_SOURCE_DIR "/skins/resources"};
   TMemorySkinFiles Files;
   TQuickIni Ini;
   TParsedSkin Skin;
