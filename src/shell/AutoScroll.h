@@ -1,0 +1,8 @@
+#pragma once
+// Scrolling a window while something is dragged over it.
+
+#include <windows.h>
+
+// Scrolls Control one line towards each edge that ScreenPoint is within 20
+// pixels of, on each bar that has something to scroll.
+void AutoScrollControl(HWND Control, POINT ScreenPoint);
