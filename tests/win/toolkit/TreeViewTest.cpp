@@ -60,23 +60,27 @@ const TClassInfo& TLazyTree::StaticClass() {
 
 class TreeViewTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  // One form serves all tests (see ControlTest).
+  static void SetUpTestSuite() {
     Application->Initialize();
     Form = new TForm(nullptr);
     Form->SetBounds(50, 50, 300, 300);
+    Form->Show();
+  }
+  static void TearDownTestSuite() { delete Form; }
+  void SetUp() override {
     Tree = new TLazyTree(Form);
     Tree->SetParent(Form);
     Tree->SetBounds(0, 0, 280, 260);
-    Form->Show();
   }
-  void TearDown() override { delete Form; }
+  void TearDown() override { Form->DestroyOwnedComponents(); }
   std::vector<std::string> Names(TTreeNode* Parent) {
     std::vector<std::string> names;
     for (TTreeNode* c = Parent->GetFirstChild(); c; c = c->GetNextSibling())
       names.push_back(c->GetText());
     return names;
   }
-  TForm* Form = nullptr;
+  static inline TForm* Form = nullptr;
   TLazyTree* Tree = nullptr;
 };
 
