@@ -6,6 +6,7 @@
 #include <string>
 
 #include "WidgetTestSupport.h"
+#include "app/portable/Vendor.h"
 #include "toolkit/Application.h"
 #include "widgets/LinkHandlers.h"
 #include "widgets/URLLabel.h"
@@ -115,6 +116,27 @@ TEST_F(LinkHandlersTest, TheCheckCreatesNoKeys) {
   HKEY key = nullptr;
   EXPECT_NE(RegOpenKeyExA(HKEY_CLASSES_ROOT, ".html", 0, KEY_READ, &key), ERROR_SUCCESS);
   if (key) RegCloseKey(key);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MailHandlerTest, MailLinksAreOpenedWhenTheMailLibraryIsThere) {
+  Application->Initialize();
+  HMODULE probe = LoadLibraryA("MAPI32.DLL");
+  const bool present = probe != nullptr;
+  if (probe) FreeLibrary(probe);
+
+  TURLLabel label(nullptr);
+  label.SetLinkType(ltMailTo);
+  EXPECT_EQ(label.HandlerAvailable(), present);
+  TShellCapture shell;
+  label.Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+  label.Perform(WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+  EXPECT_EQ(shell.Calls.size(), present ? 1u : 0u);
+  if (!shell.Calls.empty())
+    EXPECT_EQ(shell.Calls[0].File, "mailto:" + std::string(kVendorMailAddress));
 }
 
 }  // namespace
