@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-inline constexpr std::string_view kVendorWebHost = "www.fernwick.example";
-inline constexpr std::string_view kVendorWebAddress = "http://www.fernwick.example";
-inline constexpr std::string_view kVendorMailAddress = "info@www.fernwick.example";
+inline constexpr std::string_view kVendorWebHost = "fernwick.example";
+inline constexpr std::string_view kVendorWebAddress = "http://fernwick.example";
+inline constexpr std::string_view kVendorMailAddress = "info@fernwick.example";
 
 static_assert(kVendorWebAddress.ends_with(kVendorWebHost));
 static_assert(kVendorMailAddress.ends_with(kVendorWebHost));

@@ -99,7 +99,7 @@ TEST_F(LinkHandlersTest, AutoLabelOpensOnlyOnceALinkTypeChangeFoundAHandler) {
   EXPECT_TRUE(label.HandlerAvailable());
   click();
   ASSERT_EQ(shell.Calls.size(), 1u);
-  EXPECT_EQ(shell.Calls[0].File, "http://www.fernwick.example");
+  EXPECT_EQ(shell.Calls[0].File, "http://fernwick.example");
 
   // Other schemes keep the last answer; the web check runs again on return.
   label.SetLinkType(ltNews);
