@@ -1,7 +1,8 @@
 #pragma once
 // The program's main window: two folder panes headed "Copy From" and
 // "Copy To", an address field above each that re-roots its pane at a
-// network computer, and the button that writes the copy batch file.
+// network computer, the button that writes the copy batch file, and the
+// link to the vendor's web site.
 
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/LabeledEdit.h"
 #include "toolkit/SaveDialog.h"
+#include "widgets/URLLabel.h"
 
 class TSkinData;
 
@@ -29,6 +31,7 @@ class TForm1 : public TForm {
   TSaveDialog* SaveDialog1 = nullptr;
   TSkinData* SkinData1 = nullptr;
   TLabeledEdit* LabeledEdit2 = nullptr;
+  TURLLabel* URLLabel1 = nullptr;
   TBevel* Bevel1 = nullptr;
 
   void FormShow(TObject* Sender);
@@ -37,6 +40,7 @@ class TForm1 : public TForm {
   void LabeledEdit1KeyUp(TObject* Sender, WORD& Key, TShiftState Shift);
   void LabeledEdit2KeyUp(TObject* Sender, WORD& Key, TShiftState Shift);
   void Button1Click(TObject* Sender);
+  void URLLabel1Click(TObject* Sender);
 
  private:
   // Builds the two lines, asks for the file name and writes the file.

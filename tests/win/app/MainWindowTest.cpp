@@ -5,8 +5,11 @@
 
 #include "MainWindowDriver.h"
 #include "TestFolder.h"
+#include "app/portable/Vendor.h"
 #include "shell/ShellIDList.h"
 #include "skin/engine/SkinData.h"
+#include "toolkit/portable/ColorNames.h"
+#include "widgets/WidgetTestSupport.h"
 
 namespace {
 
@@ -29,7 +32,7 @@ TEST(MainWindow, LayoutCaptionAndSettings) {
 
   char caption[128];
   GetWindowTextA(wnd, caption, sizeof caption);
-  EXPECT_STREQ(caption, "FERNWICK (www.fernwick.example, Build 20130612");
+  EXPECT_EQ(std::string(caption), "FERNWICK (" + std::string(kVendorWebHost) + ", Build 20130612");
   RECT client, frame;
   GetClientRect(wnd, &client);
   GetWindowRect(wnd, &frame);
@@ -59,6 +62,15 @@ TEST(MainWindow, LayoutCaptionAndSettings) {
   ExpectBounds(form->VintoShellTreeView1, 16, 104, 337, 265);
   ExpectBounds(form->VintoShellTreeView2, 368, 104, 337, 265);
   ExpectBounds(form->Button1, 16, 384, 193, 25);
+  EXPECT_EQ(form->URLLabel1->GetLeft(), 586);
+  EXPECT_EQ(form->URLLabel1->GetTop(), 392);
+  EXPECT_EQ(form->URLLabel1->GetText(), kVendorWebAddress);
+  EXPECT_EQ(form->URLLabel1->GetCursor(), crHandPoint);
+  EXPECT_EQ(form->URLLabel1->GetLinkFont()->GetColor(), clRed);
+  EXPECT_TRUE(form->URLLabel1->GetLinkFont()->GetStyle().Contains(fsUnderline));
+  EXPECT_EQ(form->URLLabel1->GetPassiveFont()->GetColor(), clBlue);
+  EXPECT_FALSE(form->URLLabel1->GetURLAsHint());
+  EXPECT_EQ(form->URLLabel1->GetLinkType(), ltHTTP);
   EXPECT_EQ(form->Button1->GetText(), "Create Batch File to copy files");
   EXPECT_EQ(form->Button1->GetCursor(), crHandPoint);
 
@@ -86,6 +98,11 @@ TEST(MainWindow, LayoutCaptionAndSettings) {
                                               form->LabeledEdit1, form->Button1,
                                               form->LabeledEdit2};
   EXPECT_EQ(form->TabList(), expected);
+  // Showing moved the focus into the first address field; it is there
+  // whenever the window is active.
+  EXPECT_EQ(form->GetActiveControl(), form->LabeledEdit1);
+  SetForegroundWindow(wnd);
+  PumpMessages(50);
   EXPECT_EQ(GetFocus(), form->LabeledEdit1->WindowHandle());
 
   EXPECT_EQ(form->SaveDialog1->GetDefaultExt(), "bat");
@@ -181,4 +198,23 @@ TEST(MainWindow, PathOutsideTheCodePageIsRefusedBeforeTheDialog) {
   EXPECT_NE(window.Shown.Texts[0].find("\"Copy To\""), std::string::npos) << window.Shown.Texts[0];
   EXPECT_NE(window.Shown.Texts[0].find("code page"), std::string::npos);
   EXPECT_TRUE(form->Button1->GetEnabled());
+}
+
+TEST(MainWindow, ClickOnTheLinkOpensTheVendorsPageOnce) {
+  TMainWindow window;
+  TForm1* form = window.Form;
+  ASSERT_NE(form, nullptr);
+  TShellCapture shell;
+  const LPARAM at = MAKELPARAM(form->URLLabel1->GetLeft() + 4, form->URLLabel1->GetTop() + 4);
+  SendMessageA(form->WindowHandle(), WM_MOUSEMOVE, 0, at);
+  SendMessageA(form->WindowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(form->WindowHandle(), WM_LBUTTONUP, 0, at);
+  PumpMessages(20);
+  ASSERT_EQ(shell.Calls.size(), 1u);
+  EXPECT_EQ(shell.Calls[0].Owner, nullptr);
+  EXPECT_EQ(shell.Calls[0].Verb, "open");
+  EXPECT_EQ(shell.Calls[0].File, kVendorWebAddress);
+  EXPECT_FALSE(shell.Calls[0].HasParameters);
+  EXPECT_FALSE(shell.Calls[0].HasDirectory);
+  EXPECT_EQ(shell.Calls[0].Show, SW_SHOWNORMAL);
 }
