@@ -579,6 +579,14 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_SETFOCUS:
       if (TCustomForm* form = GetParentForm(this)) form->FocusChanged(this);
       break;
+    case WM_SYSCHAR:
+      // Alt+key goes to the form first (menu-bar accelerators).
+      if (TCustomForm* form = GetParentForm(this);
+          form && form->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam) != 0) {
+        Message.Result = 0;
+        return;
+      }
+      break;
     case WM_WINDOWPOSCHANGED:
       HandleWindowPos();
       break;

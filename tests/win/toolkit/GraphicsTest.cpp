@@ -100,3 +100,23 @@ TEST(Icon, LoadsTheProgramIconAndFreesIt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Bitmap, ConvertsToAndFromPortablePixelBuffers) {
+  TPixelBuffer source(3, 2, PixelFromRgb(1, 2, 3));
+  source.SetPixel(2, 1, KeyPixel);
+  TBitmap bmp;
+  bmp.Assign(source);
+  EXPECT_EQ(bmp.PixelFormat(), pf32bit);
+  EXPECT_EQ(bmp.Canvas().GetPixel(2, 1), RGB(255, 0, 255));
+  EXPECT_EQ(bmp.Canvas().GetPixel(0, 0), RGB(1, 2, 3));
+  EXPECT_EQ(bmp.ToPixelBuffer(), source);
+
+  TBitmap rgb;
+  rgb.SetSize(3, 2);
+  rgb.Canvas().Draw(0, 0, bmp);
+  EXPECT_EQ(rgb.ToPixelBuffer(), source);
+}
+
+}  // namespace
