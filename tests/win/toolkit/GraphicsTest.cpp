@@ -120,3 +120,39 @@ TEST(Bitmap, ConvertsToAndFromPortablePixelBuffers) {
 }
 
 }  // namespace
+
+#include <shellapi.h>
+
+#include "toolkit/ImageList.h"
+
+namespace {
+
+TEST(ImageList, SharesTheSystemListWithoutDestroyingIt) {
+  SHFILEINFOA info{};
+  auto system = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoA("c:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  ASSERT_NE(system, nullptr);
+  int count = ImageList_GetImageCount(system);
+  ASSERT_GT(count, 0);
+  {
+    TImageList list(nullptr);
+    list.SetShareImages(true);
+    list.SetHandle(system);
+    EXPECT_EQ(list.Count(), count);
+    EXPECT_EQ(list.GetWidth(), GetSystemMetrics(SM_CXSMICON));
+    list.SetBkColor(0x1FFFFFFF);  // clNone
+    EXPECT_EQ(ImageList_GetBkColor(system), CLR_NONE);
+    TBitmap bmp;
+    bmp.SetSize(16, 16);
+    list.Draw(bmp.Canvas(), 0, 0, info.iIcon);
+  }
+  EXPECT_EQ(ImageList_GetImageCount(system), count);  // still alive
+
+  TImageList own(nullptr);
+  TIcon icon;
+  ASSERT_TRUE(icon.LoadFromResourceId(1, 16));
+  EXPECT_EQ(own.AddIcon(icon.Handle()), 0);
+  EXPECT_EQ(own.Count(), 1);
+}
+
+}  // namespace
