@@ -119,6 +119,21 @@ TEST_F(TreeViewTest, ChildrenAreMadeOnFirstExpansionAndSorted) {
   EXPECT_EQ(empty->Count(), 0);
 }
 
+TEST_F(TreeViewTest, CustomSortUsesTheComparisonAndCarriesItsFailureOut) {
+  TTreeNode* root = Tree->Items().Add("root");
+  for (int i : {3, 1, 2}) Tree->Items().AddChild(root, std::to_string(i))->Data = new int(i);
+  auto descending = [](TTreeNode* A, TTreeNode* B, LPARAM) {
+    return *static_cast<int*>(B->Data) - *static_cast<int*>(A->Data);
+  };
+  EXPECT_TRUE(root->CustomSort(descending, 0));
+  EXPECT_EQ(Names(root), (std::vector<std::string>{"3", "2", "1"}));
+  auto failing = [](TTreeNode*, TTreeNode*, LPARAM) -> int { throw std::runtime_error("cmp"); };
+  EXPECT_THROW(root->CustomSort(failing, 0), std::runtime_error);
+  EXPECT_EQ(root->Count(), 3);
+  for (TTreeNode* c = root->GetFirstChild(); c; c = c->GetNextSibling())
+    delete static_cast<int*>(c->Data);
+}
+
 TEST_F(TreeViewTest, ExpansionCanBeRefusedByTheEvent) {
   struct TRefuser {
     void Expanding(TObject*, TTreeNode*, bool& Allow) { Allow = false; }
