@@ -21,5 +21,11 @@ add_test(NAME default_skin_matches_assets
                  -DSOURCE=${CMAKE_SOURCE_DIR}/skins/default -DWORK=${CMAKE_BINARY_DIR}/skin-check
                  -P ${CMAKE_SOURCE_DIR}/tools/skingen/CheckPackedSkin.cmake)
 
+# What the engine makes of it: every element and title button has an image.
+add_test(NAME default_skin_inspects COMMAND ${FW_SKINPACK} inspect ${FW_DEFAULT_SKIN})
+set_tests_properties(default_skin_inspects PROPERTIES
+  PASS_REGULAR_EXPRESSION "MDICONTROLS"
+  FAIL_REGULAR_EXPRESSION "( Image|CheckButton|RadioButton) = \\[0, 0\\]")
+
 file(GLOB FW_EXTRA_RESOURCE_DEPENDS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skins/resources/*.bmp
      ${CMAKE_SOURCE_DIR}/src/skin/res/*.rc)

@@ -31,6 +31,7 @@ const TClassInfo& TControl::StaticClass() {
           .EventProp("OnDblClick", &TControl::OnDblClick)
           .EventProp("OnMouseDown", &TControl::OnMouseDown)
           .EventProp("OnMouseUp", &TControl::OnMouseUp)
+          .EventProp("OnMouseMove", &TControl::OnMouseMove)
           .EventProp("OnMouseEnter", &TControl::OnMouseEnter)
           .EventProp("OnMouseLeave", &TControl::OnMouseLeave)
           .EventProp("OnContextPopup", &TControl::OnContextPopup)
@@ -209,6 +210,10 @@ void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   OnMouseUp(this, Button, Shift, X, Y);
 }
 
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+  OnMouseMove(this, Shift, X, Y);
+}
+
 void TControl::DoContextPopup(POINT MousePos, bool& Handled) {
   OnContextPopup(this, MousePos, Handled);
 }
@@ -246,6 +251,9 @@ void TControl::HandleMouse(TMessage& Message) {
     case WM_MBUTTONUP:
       MouseUp(mbMiddle, shift, x, y);
       break;
+    case WM_MOUSEMOVE:
+      MouseMove(shift, x, y);
+      break;
   }
 }
 
@@ -258,6 +266,7 @@ void TControl::WndProc(TMessage& Message) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
       HandleMouse(Message);
       break;
     case CM_MOUSEENTER:

@@ -1,11 +1,14 @@
 // Time to load a complete skin (decompress, parse, build every element with
 // the combo composition and tool-bar background) and to build a 1920x30 title
 // strip nine-slice, natively.
-//   bench_SkinLoadBench [runs]
+//   bench_SkinLoadBench [runs] [skin file]
+// Without a skin file, a generated skin with every element is loaded.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -124,11 +127,17 @@ double Best(int Runs, F Body) {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
-  const TBytes blob = FullSkin();
+  TBytes blob;
+  if (argc > 2) {
+    std::ifstream in(argv[2], std::ios::binary);
+    blob.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } else {
+    blob = FullSkin();
+  }
   TBytes archive;
   TSkinReader::Decompress(blob, archive);
-  std::printf("skin: 40 files, %zu bytes compressed, %zu bytes unpacked\n", blob.size(),
-              archive.size());
+  std::printf("skin %s: %zu bytes compressed, %zu bytes unpacked\n",
+              argc > 2 ? argv[2] : "(generated, 40 files)", blob.size(), archive.size());
 
   double total = 0;
   double best = Best(runs, [&] {

@@ -17,6 +17,9 @@ TEST(ResourceBitmaps, TracksAndMenuImagesHaveTheirFixedSizes) {
   EXPECT_EQ(vert.Width(), 4);
   EXPECT_EQ(vert.Height(), 16);
   EXPECT_EQ(vert, track.Transposed());
+  // The engine draws these fallbacks without transparency.
+  for (int y = 0; y < track.Height(); ++y)
+    for (int x = 0; x < track.Width(); ++x) EXPECT_NE(track.At(x, y), kKeyColor);
   TPixmap menu = Resource("TESSERAMENU.bmp");
   EXPECT_EQ(menu.Width(), 64);
   EXPECT_EQ(menu.Height(), 16);
