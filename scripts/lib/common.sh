@@ -13,8 +13,8 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
 FW_PACKAGES=(
-  cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
-  libbenchmark-dev
+  cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
+  libbenchmark-dev libpng-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
 )
@@ -74,15 +74,10 @@ fw_ensure_wineprefix() {
 # Starts a persistent Wine server for the prefix unless one already runs for
 # it; only a server started here is stopped again by fw_cleanup.
 fw_start_wineserver() {
-  local dev ino dir
-  dev=$(printf '%x' "$(stat -c %d "$WINEPREFIX")")
-  ino=$(printf '%x' "$(stat -c %i "$WINEPREFIX")")
-  dir="/tmp/.wine-$(id -u)/server-$dev-$ino"
-  if [ -S "$dir/socket" ] && pgrep -u "$(id -u)" -x wineserver >/dev/null; then
-    return 0
+  # Refused (non-zero) when a server already runs for this prefix.
+  if wineserver -p >/dev/null 2>&1; then
+    FW_STARTED_WINESERVER=1
   fi
-  wineserver -p
-  FW_STARTED_WINESERVER=1
   # Start Wine's background services now, detached from any caller's pipes:
   # started later by a test, they would inherit ctest's output pipe and keep
   # it waiting until they exit.

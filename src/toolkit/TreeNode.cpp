@@ -1,0 +1,193 @@
+#include "toolkit/TreeNode.h"
+
+#include "toolkit/TreeNodes.h"
+#include "toolkit/TreeView.h"
+
+TCustomTreeView& TTreeNode::TreeView() const {
+  return FOwner.Owner();
+}
+
+HWND TTreeNode::Wnd() const {
+  return FOwner.Owner().Handle();
+}
+
+TTreeNode* TTreeNode::NodeOf(HTREEITEM Item) const {
+  return FOwner.GetNode(Item);
+}
+
+void TTreeNode::SetText(const std::string& Value) {
+  FText = Value;
+  TVITEMA item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = FItem;
+  item.pszText = const_cast<char*>(FText.c_str());
+  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void TTreeNode::SetImageIndex(int Value) {
+  FImageIndex = Value;
+  TVITEMA item{};
+  item.mask = TVIF_IMAGE;
+  item.hItem = FItem;
+  item.iImage = Value;
+  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void TTreeNode::SetSelectedIndex(int Value) {
+  FSelectedIndex = Value;
+  TVITEMA item{};
+  item.mask = TVIF_SELECTEDIMAGE;
+  item.hItem = FItem;
+  item.iSelectedImage = Value;
+  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void TTreeNode::SetState(UINT Mask, UINT State) {
+  TVITEMA item{};
+  item.mask = TVIF_STATE;
+  item.hItem = FItem;
+  item.stateMask = Mask;
+  item.state = State;
+  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void TTreeNode::SetOverlayIndex(int Value) {
+  FOverlayIndex = Value;
+  SetState(TVIS_OVERLAYMASK, Value >= 0 ? INDEXTOOVERLAYMASK(Value + 1) : 0);
+}
+
+void TTreeNode::SetCut(bool Value) {
+  FCut = Value;
+  SetState(TVIS_CUT, Value ? TVIS_CUT : 0);
+}
+
+bool TTreeNode::GetHasChildren() const {
+  TVITEMA item{};
+  item.mask = TVIF_CHILDREN;
+  item.hItem = FItem;
+  SendMessageA(Wnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return item.cChildren != 0;
+}
+
+void TTreeNode::SetHasChildren(bool Value) {
+  TVITEMA item{};
+  item.mask = TVIF_CHILDREN;
+  item.hItem = FItem;
+  item.cChildren = Value ? 1 : 0;
+  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+TTreeNode* TTreeNode::Parent() const {
+  return NodeOf(TreeView_GetParent(Wnd(), FItem));
+}
+
+TTreeNode* TTreeNode::GetFirstChild() const {
+  return NodeOf(TreeView_GetChild(Wnd(), FItem));
+}
+
+TTreeNode* TTreeNode::GetNextSibling() const {
+  return NodeOf(TreeView_GetNextSibling(Wnd(), FItem));
+}
+
+TTreeNode* TTreeNode::GetPrevSibling() const {
+  return NodeOf(TreeView_GetPrevSibling(Wnd(), FItem));
+}
+
+int TTreeNode::Count() const {
+  int n = 0;
+  for (HTREEITEM i = TreeView_GetChild(Wnd(), FItem); i; i = TreeView_GetNextSibling(Wnd(), i)) ++n;
+  return n;
+}
+
+TTreeNode* TTreeNode::Item(int Index) const {
+  HTREEITEM i = TreeView_GetChild(Wnd(), FItem);
+  while (i && Index-- > 0) i = TreeView_GetNextSibling(Wnd(), i);
+  return Index < 0 || !i ? NodeOf(i) : nullptr;
+}
+
+int TTreeNode::Index() const {
+  int n = 0;
+  for (HTREEITEM i = TreeView_GetPrevSibling(Wnd(), FItem); i;
+       i = TreeView_GetPrevSibling(Wnd(), i))
+    ++n;
+  return n;
+}
+
+int TTreeNode::Level() const {
+  int n = 0;
+  for (HTREEITEM i = TreeView_GetParent(Wnd(), FItem); i; i = TreeView_GetParent(Wnd(), i)) ++n;
+  return n;
+}
+
+bool TTreeNode::GetExpanded() const {
+  return (TreeView_GetItemState(Wnd(), FItem, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
+void TTreeNode::Expand(bool Recurse) {
+  TreeView_Expand(Wnd(), FItem, TVE_EXPAND);
+  if (!Recurse) return;
+  for (TTreeNode* c = GetFirstChild(); c; c = c->GetNextSibling()) c->Expand(true);
+}
+
+void TTreeNode::Collapse(bool Recurse) {
+  if (Recurse)
+    for (TTreeNode* c = GetFirstChild(); c; c = c->GetNextSibling()) c->Collapse(true);
+  TreeView_Expand(Wnd(), FItem, TVE_COLLAPSE);
+}
+
+bool TTreeNode::GetSelected() const {
+  return TreeView_GetSelection(Wnd()) == FItem;
+}
+
+void TTreeNode::SetSelected(bool Value) {
+  if (Value) {
+    TreeView_SelectItem(Wnd(), FItem);
+  } else if (GetSelected()) {
+    TreeView_SelectItem(Wnd(), nullptr);
+  }
+}
+
+void TTreeNode::MakeVisible() {
+  TreeView_EnsureVisible(Wnd(), FItem);
+}
+
+bool TTreeNode::EditText() {
+  ::SetFocus(Wnd());
+  return SendMessageA(Wnd(), TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(FItem)) != 0;
+}
+
+// Frees this node: the tree's deletion notification deletes the object.
+void TTreeNode::Delete() {
+  TreeView_DeleteItem(Wnd(), FItem);
+}
+
+void TTreeNode::DeleteChildren() {
+  HWND wnd = Wnd();
+  while (HTREEITEM child = TreeView_GetChild(wnd, FItem)) TreeView_DeleteItem(wnd, child);
+}
+
+namespace {
+struct TSortContext {
+  TTreeNode::TCompare Compare;
+  LPARAM Data;
+};
+
+int CALLBACK SortThunk(LPARAM A, LPARAM B, LPARAM Context) {
+  auto* c = reinterpret_cast<TSortContext*>(Context);
+  return c->Compare(reinterpret_cast<TTreeNode*>(A), reinterpret_cast<TTreeNode*>(B), c->Data);
+}
+
+int CompareText(TTreeNode* A, TTreeNode* B, LPARAM) {
+  return lstrcmpiA(A->GetText().c_str(), B->GetText().c_str());
+}
+}  // namespace
+
+bool TTreeNode::CustomSort(TCompare Compare, LPARAM Data) {
+  TSortContext context{Compare, Data};
+  TVSORTCB sort{FItem, SortThunk, reinterpret_cast<LPARAM>(&context)};
+  return SendMessageA(Wnd(), TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort)) != 0;
+}
+
+bool TTreeNode::AlphaSort() {
+  return CustomSort(CompareText, 0);
+}

@@ -1,0 +1,12 @@
+#include "Command.h"
+
+const std::vector<TCommand>& Commands() {
+  static const std::vector<TCommand> commands = {
+      {"pack", "DIR OUT", "pack every file of DIR into the compressed skin OUT", RunPack},
+      {"unpack", "FILE DIR", "write every entry of the skin FILE into DIR", RunUnpack},
+      {"list", "FILE", "print the size and name of each entry of the skin FILE", RunList},
+      {"inspect", "FILE [--json]",
+       "print what the engine makes of the skin FILE (as JSON with --json)", RunInspect},
+  };
+  return commands;
+}
