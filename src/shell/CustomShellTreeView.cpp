@@ -4,7 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "shell/FolderEnumeration.h"
+#include "shell/FolderChildren.h"
 #include "shell/ShellModule.h"
 #include "shell/ShellTreeFollower.h"
 #include "toolkit/Screen.h"
@@ -225,34 +225,30 @@ void TCustomVintoShellTreeView::AddRootNode(LPITEMIDLIST Root) {
 // ---- Nodes ------------------------------------------------------------
 
 TTreeNode* TCustomVintoShellTreeView::AddNode(TTreeNode* Parent, LPITEMIDLIST List) {
-  TTreeNode* node = Items().AddChild(Parent, std::string(), List);
-  if (!node) {
-    FreeIDList(List);
-    return nullptr;
-  }
-  SetAppearance(node);
-  return node;
+  TShellNodeInfo info;
+  DescribeShellObject(List, kAppearanceAttributes, info);
+  return AddNode(Parent, info);
 }
 
-void TCustomVintoShellTreeView::SetAppearance(TTreeNode* Node) {
-  LPCITEMIDLIST list = NodeIDList(Node);
-  if (!list) {
+TTreeNode* TCustomVintoShellTreeView::AddNode(TTreeNode* Parent, TShellNodeInfo& Info) {
+  const bool named = Info.List.Get() != nullptr;
+  TTreeNode* node = Items().AddChild(Parent, named ? Info.Text : FRootFolder, Info.List.Get());
+  if (!node) return nullptr;
+  Info.List.Release();  // the node's now
+  if (!named) {
     // A root that names nothing: its text as typed, ghosted, nothing below.
-    Node->SetText(FRootFolder);
-    Node->SetCut(true);
-    Node->SetHasChildren(false);
-    return;
+    node->SetCut(true);
+    node->SetHasChildren(false);
+    return node;
   }
-  const ULONG attributes = GetAttributes(list, kAppearanceAttributes);
-  Node->SetImageIndex(GetIconIndex(list, false, false));
-  Node->SetSelectedIndex(GetIconIndex(list, false, true));
-  Node->SetText(GetDisplayName(list));
-  Node->SetHasChildren((attributes & (SFGAO_HASSUBFOLDER | SFGAO_FOLDER)) != 0);
+  // The icons are left to the control's callback (see ProvideIcons).
+  node->SetHasChildren((Info.Attributes & (SFGAO_HASSUBFOLDER | SFGAO_FOLDER)) != 0);
   int overlay = -1;
-  if (attributes & SFGAO_SHARE) overlay = 0;  // the system's shared-folder hand
-  if (attributes & SFGAO_LINK) overlay = 1;   // the shortcut arrow
-  Node->SetOverlayIndex(overlay);
-  Node->SetCut((attributes & kHiddenAttribute) != 0 && FShowHiddenAsTransparent);
+  if (Info.Attributes & SFGAO_SHARE) overlay = 0;  // the system's shared-folder hand
+  if (Info.Attributes & SFGAO_LINK) overlay = 1;   // the shortcut arrow
+  node->SetOverlayIndex(overlay);
+  node->SetCut((Info.Attributes & kHiddenAttribute) != 0 && FShowHiddenAsTransparent);
+  return node;
 }
 
 void TCustomVintoShellTreeView::Delete(TTreeNode* Node) {
@@ -281,15 +277,10 @@ bool TCustomVintoShellTreeView::FillChildren(TTreeNode* Node) {
   TBusyCursor cursor;
   TUpdateScope update(Items());
   TFlagScope filling(FFilling);
-  std::vector<TIDListHolder> children;
-  if (!EnumerateFolder(parent, FItemTypes, children)) return false;
-  std::vector<TIDListHolder> listed;
-  listed.reserve(children.size());
-  for (TIDListHolder& child : children)
-    if (GetAttributes(child.Get(), kListedAttributes) & kListedAttributes)
-      listed.push_back(std::move(child));
-  SortByShellOrder(listed);
-  for (TIDListHolder& child : listed) AddNode(Node, child.Release());
+  std::vector<TShellNodeInfo> children;
+  if (!ReadFolderChildren(parent, FItemTypes, kListedAttributes, kAppearanceAttributes, children))
+    return false;
+  for (TShellNodeInfo& child : children) AddNode(Node, child);
   return true;
 }
 
@@ -502,11 +493,30 @@ void TCustomVintoShellTreeView::DestroyWnd() {
   TCustomTreeView::DestroyWnd();
 }
 
+// Nodes are inserted with their images to be asked for; the control asks
+// when it first draws a node (or is asked for its images) and keeps the
+// answer.
+bool TCustomVintoShellTreeView::ProvideIcons(TMessage& Message) {
+  if (Message.LParam == kEngineMessageTag) return false;
+  auto* info = reinterpret_cast<NMTVDISPINFOA*>(Message.LParam);
+  if (info->hdr.code != TVN_GETDISPINFOA && info->hdr.code != TVN_GETDISPINFOW) return false;
+  // The image fields lie alike in the ANSI and the wide form.
+  TVITEMA& item = info->item;
+  if (!(item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return false;
+  LPCITEMIDLIST list = NodeIDList(reinterpret_cast<TTreeNode*>(item.lParam));
+  if (item.mask & TVIF_IMAGE) item.iImage = list ? GetIconIndex(list, false, false) : I_IMAGENONE;
+  if (item.mask & TVIF_SELECTEDIMAGE)
+    item.iSelectedImage = list ? GetIconIndex(list, false, true) : I_IMAGENONE;
+  item.mask |= TVIF_DI_SETITEM;
+  return true;
+}
+
 void TCustomVintoShellTreeView::WndProc(TMessage& Message) {
   if (Message.Msg == RefreshMessage() && RefreshMessage() != 0) {
     RefreshTree();
     return;
   }
+  if (Message.Msg == CN_NOTIFY && ProvideIcons(Message)) return;
   TCustomTreeView::WndProc(Message);
 }
 

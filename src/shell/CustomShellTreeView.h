@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/FolderChildren.h"
 #include "shell/IDListHolder.h"
 #include "shell/ShellIDList.h"
 #include "shell/ShellItems.h"
@@ -130,8 +131,11 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
 
  private:
   bool Designing() const { return ComponentState().Contains(csDesigning); }
+  // Adds a node for List (owned by the node from now on) with the shell's
+  // name, icons and state of the object.
   TTreeNode* AddNode(TTreeNode* Parent, LPITEMIDLIST List);
-  void SetAppearance(TTreeNode* Node);
+  TTreeNode* AddNode(TTreeNode* Parent, TShellNodeInfo& Info);
+  bool ProvideIcons(TMessage& Message);
   bool FillChildren(TTreeNode* Node);
   void AddRootNode(LPITEMIDLIST Root);
   void ApplyRoot();

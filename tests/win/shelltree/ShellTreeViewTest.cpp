@@ -24,7 +24,9 @@ class ShellTreeViewTest : public ::testing::Test {
     Tree = new TVintoShellTreeView(Form);
     Tree->SetParent(Form);
     Tree->SetBounds(8, 8, 400, 420);
-    Form->Show();
+    // The window is made but not shown: hiding a shown window costs the
+    // platform seconds.
+    Tree->HandleNeeded();
     Tree->OnCommandFailed = TVintoShellCommandFailedEvent(&Events, &TEventLog::CommandFailed);
     Tree->OnSelectionChanged = TNotifyEvent(&Events, &TEventLog::SelectionChanged);
     Tree->OnDriveAdded = TVintoShellDriveEvent(&Events, &TEventLog::DriveAdded);
@@ -79,8 +81,13 @@ TEST_F(ShellTreeViewTest, StartsAtTheDesktopSelectedWithoutLinesAtTheRoot) {
   TTreeNode* c = FindChildByList(computer, drive.Get());
   ASSERT_NE(c, nullptr);
   EXPECT_EQ(c->GetText(), GetDisplayName(drive.Get()));
-  EXPECT_EQ(c->GetImageIndex(), GetIconIndex(drive.Get(), false, false));
-  EXPECT_EQ(c->GetSelectedIndex(), GetIconIndex(drive.Get(), false, true));
+  TVITEMA item{};
+  item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  item.hItem = c->ItemId();
+  SendMessageA(Tree->WindowHandle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(item.iImage, GetIconIndex(drive.Get(), false, false));
+  EXPECT_EQ(item.iSelectedImage, GetIconIndex(drive.Get(), false, true));
+  EXPECT_GE(item.iImage, 0);
 
   PumpMessages(120);
   EXPECT_GE(Events.Selections, 1);
