@@ -231,23 +231,20 @@ TTreeNode* TCustomVintoShellTreeView::AddNode(TTreeNode* Parent, LPITEMIDLIST Li
 }
 
 TTreeNode* TCustomVintoShellTreeView::AddNode(TTreeNode* Parent, TShellNodeInfo& Info) {
-  const bool named = Info.List.Get() != nullptr;
-  TTreeNode* node = Items().AddChild(Parent, named ? Info.Text : FRootFolder, Info.List.Get());
-  if (!node) return nullptr;
-  Info.List.Release();  // the node's now
-  if (!named) {
+  TTreeNodes::TNodeLook look;
+  // Icons are left to the control's callback (see ProvideIcons).
+  if (Info.List) {
+    look.HasChildren = (Info.Attributes & (SFGAO_HASSUBFOLDER | SFGAO_FOLDER)) != 0;
+    if (Info.Attributes & SFGAO_SHARE) look.OverlayIndex = 0;  // the system's shared-folder hand
+    if (Info.Attributes & SFGAO_LINK) look.OverlayIndex = 1;   // the shortcut arrow
+    look.Cut = (Info.Attributes & kHiddenAttribute) != 0 && FShowHiddenAsTransparent;
+  } else {
     // A root that names nothing: its text as typed, ghosted, nothing below.
-    node->SetCut(true);
-    node->SetHasChildren(false);
-    return node;
+    look.Cut = true;
   }
-  // The icons are left to the control's callback (see ProvideIcons).
-  node->SetHasChildren((Info.Attributes & (SFGAO_HASSUBFOLDER | SFGAO_FOLDER)) != 0);
-  int overlay = -1;
-  if (Info.Attributes & SFGAO_SHARE) overlay = 0;  // the system's shared-folder hand
-  if (Info.Attributes & SFGAO_LINK) overlay = 1;   // the shortcut arrow
-  node->SetOverlayIndex(overlay);
-  node->SetCut((Info.Attributes & kHiddenAttribute) != 0 && FShowHiddenAsTransparent);
+  const std::string& text = Info.List ? Info.Text : FRootFolder;
+  TTreeNode* node = Items().AddChild(Parent, text, Info.List.Get(), look);
+  if (node) Info.List.Release();  // the node's now
   return node;
 }
 

@@ -1,5 +1,7 @@
 #include "shell/FolderChildren.h"
 
+#include <shlwapi.h>
+
 #include <algorithm>
 
 #include "shell/FolderEnumeration.h"
@@ -20,17 +22,28 @@ void DescribeShellObject(LPITEMIDLIST List, ULONG AttributeMask, TShellNodeInfo&
 
 namespace {
 
+// The same answers as DescribeShellObject, asked of the parent folder that
+// is already bound rather than of the shell, which binds it anew for every
+// object.
+void DescribeChild(IShellFolder* Parent, LPITEMIDLIST List, ULONG AttributeMask,
+                   TShellNodeInfo& Info) {
+  Info.List.Reset(List);
+  LPCITEMIDLIST last = LastID(List);
+  ULONG attributes = AttributeMask;
+  if (SUCCEEDED(Parent->GetAttributesOf(1, &last, &attributes))) Info.Attributes = attributes;
+  STRRET name{};
+  char text[MAX_PATH + 1] = {};
+  if (SUCCEEDED(Parent->GetDisplayNameOf(last, SHGDN_NORMAL, &name)) &&
+      SUCCEEDED(StrRetToBufA(&name, last, text, MAX_PATH)))
+    Info.Text = text;
+}
+
 // Siblings are put in order by their parent folder, which is what the
 // desktop's comparison of their absolute lists comes down to, without
 // binding the parent again for every comparison.
-void SortSiblings(LPCITEMIDLIST Parent, std::vector<TIDListHolder>& Lists) {
-  TShellFolderPtr folder = BindToFolder(Parent);
-  if (!folder) {
-    SortByShellOrder(Lists);
-    return;
-  }
+void SortSiblings(IShellFolder* Folder, std::vector<TIDListHolder>& Lists) {
   std::stable_sort(Lists.begin(), Lists.end(), [&](const TIDListHolder& A, const TIDListHolder& B) {
-    const HRESULT order = folder->CompareIDs(0, LastID(A.Get()), LastID(B.Get()));
+    const HRESULT order = Folder->CompareIDs(0, LastID(A.Get()), LastID(B.Get()));
     return static_cast<short>(HRESULT_CODE(order)) < 0;
   });
 }
@@ -41,11 +54,20 @@ bool ReadFolderChildren(LPCITEMIDLIST Parent, TVintoShellItemTypes Types, ULONG 
                         ULONG AttributeMask, std::vector<TShellNodeInfo>& Children) {
   std::vector<TIDListHolder> lists;
   if (!EnumerateFolder(Parent, Types, lists)) return false;
-  SortSiblings(Parent, lists);
+  TShellFolderPtr folder = BindToFolder(Parent);
+  if (folder) {
+    SortSiblings(folder.Get(), lists);
+  } else {
+    SortByShellOrder(lists);
+  }
   Children.reserve(Children.size() + lists.size());
   for (TIDListHolder& list : lists) {
     TShellNodeInfo info;
-    DescribeShellObject(list.Release(), AttributeMask | Required, info);
+    if (folder) {
+      DescribeChild(folder.Get(), list.Release(), AttributeMask | Required, info);
+    } else {
+      DescribeShellObject(list.Release(), AttributeMask | Required, info);
+    }
     if (info.Attributes & Required) Children.push_back(std::move(info));
   }
   return true;
