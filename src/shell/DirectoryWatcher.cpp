@@ -107,9 +107,12 @@ TDirectoryWatcher::TDirectoryWatcher(const std::vector<TDirectoryWatch>& Folders
     }
   }
   FOverflowed.assign(FRoots.size(), false);
-  for (auto& watch : FWatches) Arm(*watch);
-  // The thread closes the folders when it stops.
-  FThread = std::thread(&TDirectoryWatcher::Run, this);
+  // The thread issues the reads (they live as long as the thread that issued
+  // them) and closes the folders when it stops. Changes from now on are seen.
+  std::promise<void> armed;
+  std::future<void> ready = armed.get_future();
+  FThread = std::thread(&TDirectoryWatcher::Run, this, std::move(armed));
+  ready.wait();
 }
 
 TDirectoryWatcher::~TDirectoryWatcher() {
@@ -149,9 +152,10 @@ bool TDirectoryWatcher::Arm(TWatch& Watch) {
   return Watch.Pending;
 }
 
-void TDirectoryWatcher::Run() {
+void TDirectoryWatcher::Run(std::promise<void> Armed) {
   std::size_t pending = 0;
-  for (auto& watch : FWatches) pending += watch->Pending;
+  for (auto& watch : FWatches) pending += Arm(*watch);
+  Armed.set_value();
   for (;;) {
     DWORD bytes = 0;
     ULONG_PTR key = 0;
@@ -162,12 +166,9 @@ void TDirectoryWatcher::Run() {
     auto& watch = *reinterpret_cast<TWatch*>(key);
     watch.Pending = false;
     --pending;
-    if (!ok) {
-      // The folder went away or cannot be read any more: nothing more to see.
-      if (GetLastError() == ERROR_NOTIFY_ENUM_DIR) Overflow(watch.RootIndex);
-      continue;
-    }
-    if (bytes == 0)
+    if (!ok && GetLastError() != ERROR_NOTIFY_ENUM_DIR)
+      continue;  // the folder went away or cannot be read any more
+    if (!ok || bytes == 0)
       Overflow(watch.RootIndex);  // more happened than the buffer could hold
     else
       Parse(watch, bytes);

@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -58,7 +59,7 @@ class TDirectoryWatcher {
 
   void OpenWatch(const std::string& Root, bool SubTree, bool Folders, std::size_t RootIndex);
   bool Arm(TWatch& Watch);
-  void Run();
+  void Run(std::promise<void> Armed);
   void Drain(std::size_t Pending);
   void Parse(TWatch& Watch, DWORD Bytes);
   void Report(TWatch& Watch, LONG Event, const std::string& Path1, const std::string& Path2 = {});

@@ -10,10 +10,11 @@
 const TClassInfo& TControl::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TControl>("TControl", &TComponent::StaticClass())
-          .Prop("Left", &TControl::GetLeft, &TControl::SetLeft, 0)
-          .Prop("Top", &TControl::GetTop, &TControl::SetTop, 0)
-          .Prop("Width", &TControl::GetWidth, &TControl::SetWidth, 0)
-          .Prop("Height", &TControl::GetHeight, &TControl::SetHeight, 0)
+          // Bounds are always written: each class has its own initial size.
+          .PropNoDefault("Left", &TControl::GetLeft, &TControl::SetLeft)
+          .PropNoDefault("Top", &TControl::GetTop, &TControl::SetTop)
+          .PropNoDefault("Width", &TControl::GetWidth, &TControl::SetWidth)
+          .PropNoDefault("Height", &TControl::GetHeight, &TControl::SetHeight)
           .Prop("Visible", &TControl::GetVisible, &TControl::SetVisible, true)
           .Prop("Enabled", &TControl::GetEnabled, &TControl::SetEnabled, true)
           .ColorProp("Color", &TControl::GetColor, &TControl::SetColor, clBtnFace)

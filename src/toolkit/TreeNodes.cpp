@@ -4,7 +4,8 @@
 
 #include "toolkit/TreeView.h"
 
-TTreeNode* TTreeNodes::Insert(HTREEITEM Parent, const std::string& Text, void* Data) {
+TTreeNode* TTreeNodes::Insert(HTREEITEM Parent, const std::string& Text, void* Data,
+                              const TNodeLook* Look) {
   HWND wnd = FOwner.Handle();
   auto node = std::make_unique<TTreeNode>(*this, nullptr);
   node->FText = Text;
@@ -17,6 +18,19 @@ TTreeNode* TTreeNodes::Insert(HTREEITEM Parent, const std::string& Text, void* D
   insert.item.lParam = reinterpret_cast<LPARAM>(node.get());
   insert.item.iImage = -1;
   insert.item.iSelectedImage = -1;
+  if (Look) {
+    insert.item.mask |= TVIF_CHILDREN | TVIF_STATE;
+    insert.item.cChildren = Look->HasChildren ? 1 : 0;
+    insert.item.iImage = Look->ImageIndex;
+    insert.item.iSelectedImage = Look->SelectedIndex;
+    insert.item.stateMask = TVIS_CUT | TVIS_OVERLAYMASK;
+    insert.item.state = (Look->Cut ? TVIS_CUT : 0) |
+                        (Look->OverlayIndex >= 0 ? INDEXTOOVERLAYMASK(Look->OverlayIndex + 1) : 0);
+    node->FImageIndex = Look->ImageIndex;
+    node->FSelectedIndex = Look->SelectedIndex;
+    node->FOverlayIndex = Look->OverlayIndex;
+    node->FCut = Look->Cut;
+  }
   auto item = reinterpret_cast<HTREEITEM>(
       SendMessageA(wnd, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
   if (!item) return nullptr;
@@ -26,11 +40,16 @@ TTreeNode* TTreeNodes::Insert(HTREEITEM Parent, const std::string& Text, void* D
 }
 
 TTreeNode* TTreeNodes::Add(const std::string& Text, void* Data) {
-  return Insert(TVI_ROOT, Text, Data);
+  return Insert(TVI_ROOT, Text, Data, nullptr);
 }
 
 TTreeNode* TTreeNodes::AddChild(TTreeNode* Parent, const std::string& Text, void* Data) {
-  return Insert(Parent ? Parent->ItemId() : TVI_ROOT, Text, Data);
+  return Insert(Parent ? Parent->ItemId() : TVI_ROOT, Text, Data, nullptr);
+}
+
+TTreeNode* TTreeNodes::AddChild(TTreeNode* Parent, const std::string& Text, void* Data,
+                                const TNodeLook& Look) {
+  return Insert(Parent ? Parent->ItemId() : TVI_ROOT, Text, Data, &Look);
 }
 
 void TTreeNodes::Clear() {

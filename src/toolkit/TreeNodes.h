@@ -23,6 +23,18 @@ class TTreeNodes {
   // child of Parent.
   TTreeNode* Add(const std::string& Text, void* Data = nullptr);
   TTreeNode* AddChild(TTreeNode* Parent, const std::string& Text, void* Data = nullptr);
+  // A node's whole look, set as it is inserted (one request to the control
+  // instead of one per attribute). An image index of I_IMAGECALLBACK makes
+  // the control ask the tree (TVN_GETDISPINFO) when it first needs it.
+  struct TNodeLook {
+    bool HasChildren = false;
+    bool Cut = false;
+    int OverlayIndex = -1;
+    int ImageIndex = I_IMAGECALLBACK;
+    int SelectedIndex = I_IMAGECALLBACK;
+  };
+  TTreeNode* AddChild(TTreeNode* Parent, const std::string& Text, void* Data,
+                      const TNodeLook& Look);
   void Clear();
   // Number of nodes in the whole tree.
   int Count() const;
@@ -35,7 +47,7 @@ class TTreeNodes {
   void EndUpdate();
 
  private:
-  TTreeNode* Insert(HTREEITEM Parent, const std::string& Text, void* Data);
+  TTreeNode* Insert(HTREEITEM Parent, const std::string& Text, void* Data, const TNodeLook* Look);
 
   TCustomTreeView& FOwner;
   int FUpdateCount = 0;

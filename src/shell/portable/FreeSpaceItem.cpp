@@ -11,5 +11,6 @@ std::string FreeSpaceDriveRoot(const std::uint8_t* List) {
   // The integer part of log2 is the highest set bit.
   int bit = 0;
   while ((mask >> (bit + 1)) != 0) ++bit;
+  if (bit > 'Z' - 'A') return {};  // no such drive letter
   return std::string(1, static_cast<char>('A' + bit)) + ":\\";
 }

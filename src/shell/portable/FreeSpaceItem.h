@@ -6,5 +6,6 @@
 #include <string>
 
 // "C:\" for a mask whose highest set bit is 2; the empty text when the list
-// is absent, its item too short to hold the mask, or the mask not positive.
+// is absent, its item too short to hold the mask, or the mask names no
+// drive (not positive, or past Z:).
 std::string FreeSpaceDriveRoot(const std::uint8_t* List);

@@ -20,9 +20,12 @@ using TClock = std::chrono::steady_clock;
 std::string MakeTempFolder() {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
-  std::string path = std::string(temp) + "fwbench-" + std::to_string(GetCurrentProcessId());
-  CreateDirectoryA(path.c_str(), nullptr);
-  return path;
+  // Process ids are reused quickly under some platforms: add the time.
+  for (;;) {
+    std::string path = std::string(temp) + "fwbench-" + std::to_string(GetCurrentProcessId()) +
+                       "-" + std::to_string(GetTickCount64());
+    if (CreateDirectoryA(path.c_str(), nullptr)) return path;
+  }
 }
 
 void RemoveFolders(const std::string& Root, int Count) {

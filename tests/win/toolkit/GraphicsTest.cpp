@@ -100,3 +100,59 @@ TEST(Icon, LoadsTheProgramIconAndFreesIt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Bitmap, ConvertsToAndFromPortablePixelBuffers) {
+  TPixelBuffer source(3, 2, PixelFromRgb(1, 2, 3));
+  source.SetPixel(2, 1, KeyPixel);
+  TBitmap bmp;
+  bmp.Assign(source);
+  EXPECT_EQ(bmp.PixelFormat(), pf32bit);
+  EXPECT_EQ(bmp.Canvas().GetPixel(2, 1), RGB(255, 0, 255));
+  EXPECT_EQ(bmp.Canvas().GetPixel(0, 0), RGB(1, 2, 3));
+  EXPECT_EQ(bmp.ToPixelBuffer(), source);
+
+  TBitmap rgb;
+  rgb.SetSize(3, 2);
+  rgb.Canvas().Draw(0, 0, bmp);
+  EXPECT_EQ(rgb.ToPixelBuffer(), source);
+}
+
+}  // namespace
+
+#include <shellapi.h>
+
+#include "toolkit/ImageList.h"
+
+namespace {
+
+TEST(ImageList, SharesTheSystemListWithoutDestroyingIt) {
+  SHFILEINFOA info{};
+  auto system = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoA("c:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  ASSERT_NE(system, nullptr);
+  int count = ImageList_GetImageCount(system);
+  ASSERT_GT(count, 0);
+  {
+    TImageList list(nullptr);
+    list.SetShareImages(true);
+    list.SetHandle(system);
+    EXPECT_EQ(list.Count(), count);
+    EXPECT_EQ(list.GetWidth(), GetSystemMetrics(SM_CXSMICON));
+    list.SetBkColor(0x1FFFFFFF);  // clNone
+    EXPECT_EQ(ImageList_GetBkColor(system), CLR_NONE);
+    TBitmap bmp;
+    bmp.SetSize(16, 16);
+    list.Draw(bmp.Canvas(), 0, 0, info.iIcon);
+  }
+  EXPECT_EQ(ImageList_GetImageCount(system), count);  // still alive
+
+  TImageList own(nullptr);
+  TIcon icon;
+  ASSERT_TRUE(icon.LoadFromResourceId(1, 16));
+  EXPECT_EQ(own.AddIcon(icon.Handle()), 0);
+  EXPECT_EQ(own.Count(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,623 @@
+#include "shell/CustomShellTreeView.h"
+
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
+
+#include "shell/FolderChildren.h"
+#include "shell/ShellModule.h"
+#include "shell/ShellTreeFollower.h"
+#include "toolkit/Screen.h"
+#include "toolkit/portable/ClassBuilder.h"
+#include "toolkit/portable/ColorNames.h"
+
+namespace {
+
+// Hidden objects (SFGAO_HIDDEN) are drawn ghosted.
+constexpr ULONG kHiddenAttribute = 0x00080000;
+// Asked of every node added: has subfolders, is a folder, is hidden, is
+// shared, is a shortcut.
+constexpr ULONG kAppearanceAttributes =
+    SFGAO_HASSUBFOLDER | SFGAO_FOLDER | kHiddenAttribute | SFGAO_SHARE | SFGAO_LINK;
+// A child gets a node only when it is, or leads to, something in the file
+// system, or is a folder.
+constexpr ULONG kListedAttributes = SFGAO_FILESYSTEM | SFGAO_FILESYSANCESTOR | SFGAO_FOLDER;
+
+// A refresh asked for while the tree is busy is posted to the window and
+// done when the busy work is over.
+UINT RefreshMessage() {
+  static const UINT message = RegisterWindowMessageA("FernwickShellTreeRefresh");
+  return message;
+}
+
+// The first Count items of List, as a list of its own.
+TIDListHolder PrefixOf(LPCITEMIDLIST List, UINT Count) {
+  TIDListHolder prefix(CopyIDList(List));
+  if (!prefix) return prefix;
+  LPITEMIDLIST item = prefix.Get();
+  for (UINT i = 0; i < Count && item->mkid.cb != 0; ++i) item = NextID(item);
+  item->mkid.cb = 0;
+  return prefix;
+}
+
+std::string_view BytesOf(LPCITEMIDLIST List) {
+  return {reinterpret_cast<const char*>(List), IDListSize(List)};
+}
+
+// The hourglass while filling or rebuilding, when there is a screen.
+class TBusyCursor {
+ public:
+  TBusyCursor() : FSaved(Screen ? Screen->GetCursor() : crDefault) {
+    if (Screen) Screen->SetCursor(crHourGlass);
+  }
+  ~TBusyCursor() {
+    if (Screen) Screen->SetCursor(FSaved);
+  }
+  TBusyCursor(const TBusyCursor&) = delete;
+  TBusyCursor& operator=(const TBusyCursor&) = delete;
+
+ private:
+  int FSaved;
+};
+
+class TUpdateScope {
+ public:
+  explicit TUpdateScope(TTreeNodes& Nodes) : FNodes(Nodes) { FNodes.BeginUpdate(); }
+  ~TUpdateScope() { FNodes.EndUpdate(); }
+  TUpdateScope(const TUpdateScope&) = delete;
+  TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+ private:
+  TTreeNodes& FNodes;
+};
+
+class TFlagScope {
+ public:
+  explicit TFlagScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
+  ~TFlagScope() { FFlag = false; }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
+
+ private:
+  bool& FFlag;
+};
+
+// The lists of the nodes that were expanded before a refresh. Each is found
+// again at most once: first by its bytes, which is exact and cheap, then by
+// the shell's comparison, which also matches an item whose bytes changed
+// (a folder's item carries its modification time).
+class TExpandedLists {
+ public:
+  void Add(LPCITEMIDLIST List) {
+    TIDListHolder copy(CopyIDList(List));
+    if (!copy) return;
+    FByBytes.emplace(std::string(BytesOf(copy.Get())), FLists.size());
+    FCounts.push_back(IDCount(copy.Get()));
+    FLists.push_back(std::move(copy));
+    FFound.push_back(false);
+  }
+  bool Take(LPCITEMIDLIST List) {
+    if (!List || FLists.empty()) return false;
+    if (auto it = FByBytes.find(std::string(BytesOf(List))); it != FByBytes.end()) {
+      if (!FFound[it->second]) return Mark(it->second);
+    }
+    const UINT count = IDCount(List);
+    for (std::size_t i = 0; i < FLists.size(); ++i)
+      if (!FFound[i] && FCounts[i] == count && SameIDList(List, FLists[i].Get())) return Mark(i);
+    return false;
+  }
+
+ private:
+  bool Mark(std::size_t Index) {
+    FFound[Index] = true;
+    return true;
+  }
+  std::vector<TIDListHolder> FLists;
+  std::vector<UINT> FCounts;
+  std::vector<bool> FFound;
+  std::unordered_multimap<std::string, std::size_t> FByBytes;
+};
+
+std::wstring ToWide(const std::string& Text) {
+  const int length = MultiByteToWideChar(CP_ACP, 0, Text.c_str(), -1, nullptr, 0);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, Text.c_str(), -1, wide.data(), length);
+  wide.resize(static_cast<std::size_t>(length - 1));
+  return wide;
+}
+
+}  // namespace
+
+const TClassInfo& TCustomVintoShellTreeView::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TCustomVintoShellTreeView>(
+                                     "TCustomVintoShellTreeView", &TCustomTreeView::StaticClass())
+                                     .Info();
+  return info;
+}
+
+TCustomVintoShellTreeView::TCustomVintoShellTreeView(TComponent* AOwner)
+    : TCustomTreeView(AOwner), FSystemImages(std::make_unique<TImageList>(nullptr)) {
+  SetChangeDelay(50);
+  SetRightClickSelect(true);
+  SHFILEINFOA info{};
+  auto list = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoA("c:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  FSystemImages->SetShareImages(true);
+  FSystemImages->SetHandle(list);
+  FSystemImages->SetBkColor(clNone);
+  SetImages(FSystemImages.get());
+  WatchRoot(CopyIDList(TShellModule::Instance().DesktopIDList()));
+}
+
+TCustomVintoShellTreeView::~TCustomVintoShellTreeView() {
+  // The nodes go while this class can still free their lists.
+  DestroyHandle();
+  SetWatching(false);
+  if (auto* follower = ListViewFollower()) follower->LinkTree(nullptr);
+  if (auto* follower = ComboBoxFollower()) follower->LinkTree(nullptr);
+  SetImages(nullptr);
+}
+
+void TCustomVintoShellTreeView::Loaded() {
+  TCustomTreeView::Loaded();
+  RebuildTree();
+  SetWatching(FAutoRefreshContents && !Designing());
+}
+
+LPCITEMIDLIST TCustomVintoShellTreeView::NodeIDList(const TTreeNode* Node) {
+  return Node ? static_cast<LPCITEMIDLIST>(Node->Data) : nullptr;
+}
+
+LPCITEMIDLIST TCustomVintoShellTreeView::SelectedIDList() {
+  return NodeIDList(GetSelected());
+}
+
+TVintoShellItems& TCustomVintoShellTreeView::SelectionItems() {
+  FSelectionItems.Clear();
+  if (LPCITEMIDLIST list = SelectedIDList()) FSelectionItems.Add(list);
+  return FSelectionItems;
+}
+
+// ---- Root -------------------------------------------------------------
+
+void TCustomVintoShellTreeView::SetRootFolder(const TVintoShellFolder& Value) {
+  if (Value == FRootFolder) return;
+  const TVintoShellFolder old = FRootFolder;
+  FRootFolder = Value;
+  if (!FRootFolder.empty() && FRootFolder.back() == ':') FRootFolder += '\\';
+  try {
+    ApplyRoot();
+  } catch (...) {
+    // The new root could not be shown: back to the old one, silently.
+    FRootFolder = old;
+    try {
+      ApplyRoot();
+    } catch (...) {
+    }
+  }
+}
+
+void TCustomVintoShellTreeView::ApplyRoot() {
+  RebuildTree();
+  if (auto* follower = ListViewFollower()) follower->FollowTreeRoot(FRootFolder);
+  SetWatching(false);
+  WatchRoot(FolderTextToIDList(FRootFolder));
+  SetWatching(FAutoRefreshContents && !Designing());
+}
+
+void TCustomVintoShellTreeView::RebuildTree() {
+  if (FRebuilding || FRefreshing || !HandleAllocated()) return;
+  TFlagScope rebuilding(FRebuilding);
+  TIDListHolder root(FolderTextToIDList(FRootFolder));
+  Items().Clear();
+  SetShowRoot(!IsDesktopIDList(root.Get()));
+  AddRootNode(root.Release());
+}
+
+void TCustomVintoShellTreeView::AddRootNode(LPITEMIDLIST Root) {
+  TTreeNode* node = AddNode(nullptr, Root);
+  if (!node) return;
+  node->Expand(false);
+  if (!Designing()) node->SetSelected(true);
+}
+
+// ---- Nodes ------------------------------------------------------------
+
+TTreeNode* TCustomVintoShellTreeView::AddNode(TTreeNode* Parent, LPITEMIDLIST List) {
+  TShellNodeInfo info;
+  DescribeShellObject(List, kAppearanceAttributes, info);
+  return AddNode(Parent, info);
+}
+
+TTreeNode* TCustomVintoShellTreeView::AddNode(TTreeNode* Parent, TShellNodeInfo& Info) {
+  TTreeNodes::TNodeLook look;
+  // Icons are left to the control's callback (see ProvideIcons).
+  if (Info.List) {
+    look.HasChildren = (Info.Attributes & (SFGAO_HASSUBFOLDER | SFGAO_FOLDER)) != 0;
+    if (Info.Attributes & SFGAO_SHARE) look.OverlayIndex = 0;  // the system's shared-folder hand
+    if (Info.Attributes & SFGAO_LINK) look.OverlayIndex = 1;   // the shortcut arrow
+    look.Cut = (Info.Attributes & kHiddenAttribute) != 0 && FShowHiddenAsTransparent;
+  } else {
+    // A root that names nothing: its text as typed, ghosted, nothing below.
+    look.Cut = true;
+  }
+  const std::string& text = Info.List ? Info.Text : FRootFolder;
+  TTreeNode* node = Items().AddChild(Parent, text, Info.List.Get(), look);
+  if (node) Info.List.Release();  // the node's now
+  return node;
+}
+
+void TCustomVintoShellTreeView::Delete(TTreeNode* Node) {
+  FreeIDList(static_cast<LPITEMIDLIST>(Node->Data));
+  Node->Data = nullptr;
+  if (Node == FEditingNode) FEditingNode = nullptr;
+  TCustomTreeView::Delete(Node);
+}
+
+// ---- Expansion --------------------------------------------------------
+
+bool TCustomVintoShellTreeView::CanExpand(TTreeNode* Node) {
+  if (!TCustomTreeView::CanExpand(Node)) return false;
+  if (Designing() && Node->Parent()) return true;
+  if (Node->GetHasChildren() && !Node->GetFirstChild()) {
+    // A folder that cannot be listed keeps its button and stays closed.
+    if (!FillChildren(Node)) return false;
+  }
+  Node->SetHasChildren(Node->GetFirstChild() != nullptr);
+  return true;
+}
+
+bool TCustomVintoShellTreeView::FillChildren(TTreeNode* Node) {
+  LPCITEMIDLIST parent = NodeIDList(Node);
+  if (!parent) return false;
+  TBusyCursor cursor;
+  TUpdateScope update(Items());
+  TFlagScope filling(FFilling);
+  std::vector<TShellNodeInfo> children;
+  if (!ReadFolderChildren(parent, FItemTypes, kListedAttributes, kAppearanceAttributes, children))
+    return false;
+  for (TShellNodeInfo& child : children) AddNode(Node, child);
+  return true;
+}
+
+// ---- Refresh and selection by list --------------------------------------
+
+namespace {
+
+void CollectExpanded(TTreeNode* Node, TExpandedLists& Lists) {
+  for (; Node; Node = Node->GetNextSibling()) {
+    if (!Node->GetExpanded()) continue;
+    if (LPCITEMIDLIST list = TCustomVintoShellTreeView::NodeIDList(Node)) Lists.Add(list);
+    CollectExpanded(Node->GetFirstChild(), Lists);
+  }
+}
+
+void Reexpand(TTreeNode* Node, TExpandedLists& Lists) {
+  if (!Lists.Take(TCustomVintoShellTreeView::NodeIDList(Node))) return;
+  Node->Expand(false);
+  for (TTreeNode* child = Node->GetFirstChild(); child; child = child->GetNextSibling())
+    Reexpand(child, Lists);
+}
+
+}  // namespace
+
+void TCustomVintoShellTreeView::RefreshTree() {
+  if (!HandleAllocated()) return;
+  if (FRebuilding || FRefreshing) return;
+  if (FFilling) {
+    // Nodes are being added below a node that is opening: refresh after.
+    PostMessageA(WindowHandle(), RefreshMessage(), 0, 0);
+    return;
+  }
+  TTreeNode* first = Items().GetFirstNode();
+  if (!first) {
+    RebuildTree();
+    return;
+  }
+  TFlagScope refreshing(FRefreshing);
+  TBusyCursor cursor;
+  TUpdateScope update(Items());
+  TExpandedLists expanded;
+  CollectExpanded(first, expanded);
+  TTreeNode* selected = GetSelected();
+  TIDListHolder selection(CopyIDList(NodeIDList(selected ? selected : first)));
+  Items().Clear();
+  TTreeNode* root = AddNode(nullptr, FolderTextToIDList(FRootFolder));
+  if (!root) return;
+  Reexpand(root, expanded);
+  SelectIDList(selection.Get());
+}
+
+TTreeNode* TCustomVintoShellTreeView::FindChild(TTreeNode* Parent, LPCITEMIDLIST List) {
+  for (TTreeNode* child = Parent->GetFirstChild(); child; child = child->GetNextSibling())
+    if (SameIDList(NodeIDList(child), List)) return child;
+  return nullptr;
+}
+
+void TCustomVintoShellTreeView::SelectIDList(LPCITEMIDLIST List) {
+  TTreeNode* node = Items().GetFirstNode();
+  if (!node) return;
+  LPCITEMIDLIST rootList = NodeIDList(node);
+  if (!SameIDList(List, rootList) && List && rootList) {
+    const UINT total = IDCount(List);
+    for (UINT depth = IDCount(rootList) + 1; depth <= total; ++depth) {
+      TIDListHolder prefix = PrefixOf(List, depth);
+      if (!node->GetExpanded()) node->Expand(false);
+      TTreeNode* child = FindChild(node, prefix.Get());
+      if (!child) break;
+      node = child;
+    }
+  }
+  node->SetSelected(true);
+  node->MakeVisible();
+}
+
+// ---- Selection ----------------------------------------------------------
+
+void TCustomVintoShellTreeView::Change(TTreeNode* Node) {
+  TCustomTreeView::Change(Node);
+  LPCITEMIDLIST list = NodeIDList(Node);
+  if (list && (GetAttributes(list, SFGAO_FOLDER) & SFGAO_FOLDER)) {
+    if (auto* follower = ComboBoxFollower()) follower->FollowTreeSelection(list);
+    if (auto* follower = ListViewFollower()) follower->FollowTreeSelection(list);
+  }
+  OnSelectionChanged(this);
+}
+
+// ---- Editing ------------------------------------------------------------
+
+bool TCustomVintoShellTreeView::CanEdit(TTreeNode* Node) {
+  LPCITEMIDLIST list = NodeIDList(Node);
+  if (!list || !(GetAttributes(list, SFGAO_CANRENAME) & SFGAO_CANRENAME)) return false;
+  if (!TCustomTreeView::CanEdit(Node)) return false;
+  FEditingNode = Node;
+  return true;
+}
+
+void TCustomVintoShellTreeView::Edit(const TVITEMA& Item) {
+  TTreeNode* node = Items().GetNode(Item.hItem);
+  // The control may report the end of one edit more than once.
+  if (!node || node != FEditingNode) return;
+  FEditingNode = nullptr;
+  LPCITEMIDLIST list = NodeIDList(node);
+  if (!list || !Item.pszText) return;
+  TShellFolderPtr parent = BindToParentFolder(list);
+  const std::wstring name = ToWide(Item.pszText);
+  LPITEMIDLIST renamed = nullptr;
+  if (!parent ||
+      FAILED(parent->SetNameOf(nullptr, LastID(list), name.c_str(), SHGDN_INFOLDER, &renamed))) {
+    CommandFailed("rename");
+    return;
+  }
+  if (renamed) {
+    TIDListHolder item(renamed);
+    TIDListHolder parentList(CopyIDList(list));
+    StripLastID(parentList.Get());
+    if (LPITEMIDLIST joined = ConcatIDLists(parentList.Get(), item.Get())) {
+      FreeIDList(static_cast<LPITEMIDLIST>(node->Data));
+      node->Data = joined;
+    }
+  }
+  TCustomTreeView::Edit(Item);
+}
+
+// ---- Keyboard, mouse, menus --------------------------------------------
+
+void TCustomVintoShellTreeView::KeyDown(WORD& Key, TShiftState Shift) {
+  TCustomTreeView::KeyDown(Key, Shift);
+  if (!FAutoKeyboardShortcuts || IsEditing() || Key == 0) return;
+  const bool ctrl = Shift.Contains(ssCtrl);
+  switch (Key) {
+    case VK_RETURN:
+      Key = 0;
+      if (Shift.Contains(ssAlt)) SelectionItems().InvokeCommand("Properties");
+      break;
+    case VK_DELETE:
+      if (!SelectionItems().DeleteItems()) CommandFailed("delete");
+      break;
+    case 'C':
+      if (ctrl) SelectionItems().InvokeCommand("Copy");
+      break;
+    case 'V':
+      if (ctrl) SelectionItems().InvokeCommand("Paste");
+      break;
+    case 'X':
+      if (ctrl) SelectionItems().InvokeCommand("Cut");
+      break;
+    case VK_F2:
+      if (TTreeNode* node = GetSelected()) node->EditText();
+      break;
+    case VK_F5:
+      RefreshTree();
+      break;
+    case VK_F10:
+      if (Shift.Contains(ssShift)) {
+        Key = 0;  // the system would raise a second context-menu request
+        OpenContextMenuAtCursor();
+      }
+      break;
+  }
+}
+
+void TCustomVintoShellTreeView::OpenContextMenuAtCursor() {
+  POINT p;
+  GetCursorPos(&p);
+  Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(WindowHandle()), MAKELPARAM(p.x, p.y));
+}
+
+void TCustomVintoShellTreeView::DblClick() {
+  LPCITEMIDLIST list = SelectedIDList();
+  if (FItemTypes.Contains(itNonFolders) && list && FAutoDefaultCommand &&
+      !(GetAttributes(list, SFGAO_FOLDER) & SFGAO_FOLDER)) {
+    bool accept = true;
+    OnContextMenuCommand(this, &SelectionItems(), "Open", accept);
+    if (accept) SelectionItems().InvokeCommand("Open");
+  }
+  TCustomTreeView::DblClick();
+}
+
+void TCustomVintoShellTreeView::DoContextPopup(POINT MousePos, bool& Handled) {
+  if (FAutoContextMenu && ShowShellContextMenu(MousePos)) {
+    Handled = true;
+    return;
+  }
+  TCustomTreeView::DoContextPopup(MousePos, Handled);
+}
+
+// The shell's own menu for the node comes with the context-menu support of
+// the shell components; a tree without it leaves the request to the
+// framework (its pop-up menu, if any).
+bool TCustomVintoShellTreeView::ShowShellContextMenu(POINT) {
+  return false;
+}
+
+// ---- Window -------------------------------------------------------------
+
+void TCustomVintoShellTreeView::CreateWnd() {
+  TCustomTreeView::CreateWnd();
+  HWND wnd = WindowHandle();
+  SetWindowLongPtrA(wnd, GWL_STYLE, GetWindowLongPtrA(wnd, GWL_STYLE) & ~TVS_DISABLEDRAGDROP);
+  if (!Designing() && FOleDropEnabled) FDropTargetRegistered = RegisterDropTarget();
+  RebuildTree();
+  // A tree made in code is never loaded; its window switches the notifier on.
+  if (!ComponentState().Contains(csLoading)) SetWatching(FAutoRefreshContents && !Designing());
+}
+
+void TCustomVintoShellTreeView::DestroyWnd() {
+  if (FDropTargetRegistered) RevokeDropTarget();
+  FDropTargetRegistered = false;
+  TCustomTreeView::DestroyWnd();
+}
+
+// Nodes are inserted with their images to be asked for; the control asks
+// when it first draws a node (or is asked for its images) and keeps the
+// answer.
+bool TCustomVintoShellTreeView::ProvideIcons(TMessage& Message) {
+  if (Message.LParam == kEngineMessageTag) return false;
+  auto* info = reinterpret_cast<NMTVDISPINFOA*>(Message.LParam);
+  if (info->hdr.code != TVN_GETDISPINFOA && info->hdr.code != TVN_GETDISPINFOW) return false;
+  // The image fields lie alike in the ANSI and the wide form.
+  TVITEMA& item = info->item;
+  if (!(item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return false;
+  LPCITEMIDLIST list = NodeIDList(reinterpret_cast<TTreeNode*>(item.lParam));
+  if (item.mask & TVIF_IMAGE) item.iImage = list ? GetIconIndex(list, false, false) : I_IMAGENONE;
+  if (item.mask & TVIF_SELECTEDIMAGE)
+    item.iSelectedImage = list ? GetIconIndex(list, false, true) : I_IMAGENONE;
+  item.mask |= TVIF_DI_SETITEM;
+  return true;
+}
+
+void TCustomVintoShellTreeView::WndProc(TMessage& Message) {
+  if (Message.Msg == RefreshMessage() && RefreshMessage() != 0) {
+    RefreshTree();
+    return;
+  }
+  if (Message.Msg == CN_NOTIFY && ProvideIcons(Message)) return;
+  TCustomTreeView::WndProc(Message);
+}
+
+// ---- Properties ---------------------------------------------------------
+
+void TCustomVintoShellTreeView::SetAutoRefreshContents(bool Value) {
+  if (Value == FAutoRefreshContents) return;
+  FAutoRefreshContents = Value;
+  SetWatching(Value && !Designing());
+}
+
+void TCustomVintoShellTreeView::SetItemTypes(TVintoShellItemTypes Value) {
+  if (Value == FItemTypes) return;
+  FItemTypes = Value;
+  RebuildTree();
+}
+
+void TCustomVintoShellTreeView::SetShowHiddenAsTransparent(bool Value) {
+  if (Value == FShowHiddenAsTransparent) return;
+  FShowHiddenAsTransparent = Value;
+  RefreshTree();
+}
+
+// ---- Linked components --------------------------------------------------
+
+TVintoShellTreeFollower* TCustomVintoShellTreeView::ListViewFollower() const {
+  return dynamic_cast<TVintoShellTreeFollower*>(FListView);
+}
+
+TVintoShellTreeFollower* TCustomVintoShellTreeView::ComboBoxFollower() const {
+  return dynamic_cast<TVintoShellTreeFollower*>(FComboBox);
+}
+
+void TCustomVintoShellTreeView::SetListView(TComponent* Value) {
+  if (!dynamic_cast<TVintoShellTreeFollower*>(Value)) Value = nullptr;
+  if (Value == FListView) return;
+  if (auto* old = ListViewFollower()) {
+    old->LinkTree(nullptr);
+    FListView->RemoveFreeNotification(this);
+  }
+  FListView = Value;
+  if (!Value) return;
+  Value->FreeNotification(this);
+  ListViewFollower()->FollowTreeRoot(FRootFolder);
+  ListViewFollower()->LinkTree(this);
+}
+
+void TCustomVintoShellTreeView::SetComboBox(TComponent* Value) {
+  if (!dynamic_cast<TVintoShellTreeFollower*>(Value)) Value = nullptr;
+  if (Value == FComboBox) return;
+  if (auto* old = ComboBoxFollower()) {
+    old->LinkTree(nullptr);
+    FComboBox->RemoveFreeNotification(this);
+  }
+  FComboBox = Value;
+  if (!Value) return;
+  Value->FreeNotification(this);
+  ComboBoxFollower()->FollowTreeRoot(FRootFolder);
+  ComboBoxFollower()->LinkTree(this);
+}
+
+void TCustomVintoShellTreeView::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomTreeView::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FListView) FListView = nullptr;
+  if (AComponent == FComboBox) FComboBox = nullptr;
+}
+
+// ---- Change reports -----------------------------------------------------
+
+void TCustomVintoShellTreeView::WatchRoot(LPITEMIDLIST Root) {
+  FWatchedRoot.Reset(Root);
+}
+
+void TCustomVintoShellTreeView::SetWatching(bool Active) {
+  FWatching = Active;
+}
+
+void TCustomVintoShellTreeView::DriveAdded(const std::string& RootPath) {
+  RefreshTree();
+  OnDriveAdded(this, RootPath);
+}
+
+void TCustomVintoShellTreeView::DriveAddedByShell() {
+  RefreshTree();
+}
+
+void TCustomVintoShellTreeView::DriveRemoved(const std::string& RootPath) {
+  RefreshTree();
+  OnDriveRemoved(this, RootPath);
+}
+
+void TCustomVintoShellTreeView::MediaInserted(const std::string& RootPath) {
+  RefreshTree();
+  OnMediaInserted(this, RootPath);
+  if (auto* follower = ListViewFollower()) follower->RefreshFromTree();
+}
+
+void TCustomVintoShellTreeView::MediaRemoved(const std::string& RootPath) {
+  RefreshTree();
+  OnMediaRemoved(this, RootPath);
+  if (auto* follower = ListViewFollower()) follower->RefreshFromTree();
+}
+
+void TCustomVintoShellTreeView::FolderChanged() {
+  RefreshTree();
+}
