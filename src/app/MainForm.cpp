@@ -63,7 +63,7 @@ void TForm1::LabeledEdit2KeyPress(TObject*, char& Key) {
   DiscardPathSeparator(Key);
 }
 
-void TForm1::RootAtComputer(TFolderTree* Pane, WORD Key, const std::string& Address) {
+void TForm1::RootAtComputer(TVintoShellTreeView* Pane, WORD Key, const std::string& Address) {
   if (Key == VK_RETURN) Pane->SetRootFolder("\\\\" + Address);
 }
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/FolderTree.h"
+#include "shell/ShellTreeView.h"
 #include "toolkit/Bevel.h"
 #include "toolkit/Button.h"
 #include "toolkit/Form.h"
@@ -22,8 +22,8 @@ class TForm1 : public TForm {
  public:
   using TForm::TForm;
 
-  TFolderTree* VintoShellTreeView1 = nullptr;
-  TFolderTree* VintoShellTreeView2 = nullptr;
+  TVintoShellTreeView* VintoShellTreeView1 = nullptr;
+  TVintoShellTreeView* VintoShellTreeView2 = nullptr;
   TLabeledEdit* LabeledEdit1 = nullptr;
   TButton* Button1 = nullptr;
   TLabel* Label1 = nullptr;
@@ -46,5 +46,5 @@ class TForm1 : public TForm {
   // Builds the two lines, asks for the file name and writes the file.
   void CreateBatchFile();
   static void DiscardPathSeparator(char& Key);
-  static void RootAtComputer(TFolderTree* Pane, WORD Key, const std::string& Address);
+  static void RootAtComputer(TVintoShellTreeView* Pane, WORD Key, const std::string& Address);
 };

@@ -81,12 +81,18 @@ TEST(MainWindow, LayoutCaptionAndSettings) {
     EXPECT_TRUE(label->GetFont()->GetStyle().Contains(fsBold));
     EXPECT_EQ(label->GetFont()->GetHeight(), -11);
   }
-  for (TFolderTree* tree : {form->VintoShellTreeView1, form->VintoShellTreeView2}) {
+  for (TVintoShellTreeView* tree : {form->VintoShellTreeView1, form->VintoShellTreeView2}) {
     EXPECT_EQ(tree->GetIndent(), 19);
     EXPECT_TRUE(tree->GetReadOnly());
     EXPECT_FALSE(tree->GetRightClickSelect());
     EXPECT_FALSE(tree->GetParentColor());
     EXPECT_EQ(tree->GetRootFolder(), "sfDesktop");
+    EXPECT_FALSE(tree->GetAutoContextMenu());
+    EXPECT_FALSE(tree->GetAutoDefaultCommand());
+    EXPECT_FALSE(tree->GetAutoKeyboardShortcuts());
+    EXPECT_FALSE(tree->GetCorvaneDragDropBehaviour());
+    EXPECT_FALSE(tree->GetOleDragEnabled());
+    EXPECT_FALSE(tree->GetOleDropEnabled());
     // Filled at once, the desktop selected.
     ASSERT_NE(tree->SelectedIDList(), nullptr);
     EXPECT_TRUE(IsDesktopIDList(tree->SelectedIDList()));
