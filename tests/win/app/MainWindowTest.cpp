@@ -1,6 +1,9 @@
 // The main window as the program builds it from its own form description:
 // layout, settings, the address fields and the button's failures.
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 #include <windows.h>
 
 #include "MainWindowDriver.h"
@@ -159,24 +162,27 @@ TEST(MainWindow, AddressFieldsDropSeparatorsAndEnterReRootsOnlyTheirTree) {
 }
 
 // A pane whose folder has no file-system path (here the computer itself)
-// would make the batch copy from, or into, the root of whatever drive it is
-// run on: the user is told instead and no dialog appears.
-TEST(MainWindow, PaneWithoutPathIsRefusedBeforeTheDialog) {
+// contributes the empty text; the lines are built all the same.
+TEST(MainWindow, PaneWithoutPathContributesTheEmptyText) {
+  TTestFolder folder;
   TMainWindow window;
   TForm1* form = window.Form;
   ASSERT_NE(form, nullptr);
   form->VintoShellTreeView1->SetRootFolder("sfDrives");
+  form->VintoShellTreeView2->SetRootFolder(folder.Path());
+  const std::string batch = folder.Path() + "\\nopath.bat";
   {
-    TSaveDialogAnswer answer("");
+    TSaveDialogAnswer answer(batch);
     window.PressButton();
-    Sleep(300);
-    EXPECT_FALSE(answer.Seen());
+    EXPECT_TRUE(answer.Seen());
   }
-  ASSERT_EQ(window.Shown.Texts.size(), 1u);
-  EXPECT_NE(window.Shown.Texts[0].find("\"Copy From\""), std::string::npos)
-      << window.Shown.Texts[0];
-  EXPECT_NE(window.Shown.Texts[0].find("has a path"), std::string::npos);
+  EXPECT_TRUE(window.Shown.Texts.empty());
   EXPECT_TRUE(form->Button1->GetEnabled());
+  std::ifstream file(batch, std::ios::binary);
+  std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::string dest = folder.Path() + "\\";
+  EXPECT_EQ(written, "MD \"" + dest + "\"\r\nxcopy \"\\*.*\" \"" + dest +
+                         "\\\" /E /H /R /s /c /Y\r\n");
 }
 
 // The shell would give such a path back with "?" in place of the missing
