@@ -41,20 +41,26 @@ fw_ensure_packages() {
 FW_STARTED_XVFB_PID=""
 FW_STARTED_WINESERVER=0
 
-# Starts Xvfb on a free display when DISPLAY is unset.
+# Starts Xvfb on a free display when DISPLAY is unset. Xvfb picks the
+# number itself (-displayfd), so a display that only looks free is never
+# shared with another server.
 fw_ensure_display() {
   [ -n "${DISPLAY:-}" ] && return 0
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  local numberfile
+  numberfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
   FW_STARTED_XVFB_PID=$!
-  export DISPLAY=":$n"
   local i
   for i in $(seq 1 100); do
-    xdpyinfo >/dev/null 2>&1 && return 0
+    if [ -s "$numberfile" ] && kill -0 "$FW_STARTED_XVFB_PID" 2>/dev/null; then
+      export DISPLAY=":$(tr -d '[:space:]' <"$numberfile")"
+      rm -f "$numberfile"
+      xdpyinfo >/dev/null 2>&1 && return 0
+    fi
     sleep 0.1
   done
-  fw_log "Xvfb did not start on $DISPLAY"
+  rm -f "$numberfile"
+  fw_log "Xvfb did not start"
   return 1
 }
 
@@ -92,6 +98,12 @@ fw_cleanup() {
   fi
   if [ -n "$FW_STARTED_XVFB_PID" ]; then
     kill "$FW_STARTED_XVFB_PID" >/dev/null 2>&1 || true
+    local i
+    for i in $(seq 1 30); do
+      kill -0 "$FW_STARTED_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -9 "$FW_STARTED_XVFB_PID" >/dev/null 2>&1 || true
     wait "$FW_STARTED_XVFB_PID" 2>/dev/null || true
   fi
   return $rc
