@@ -399,3 +399,52 @@ TEST(ShellTreeViewFormTest, DescriptionCreatesPanesWithTheLayoutSettings) {
 }
 
 }  // namespace
+
+namespace {
+
+struct TCommandLog {
+  std::vector<std::string> Commands;
+  bool Accept = false;
+  void Command(TObject*, TVintoShellItems* Items, const std::string& Verb, bool& Accepted) {
+    Commands.push_back(Verb + ":" + std::to_string(Items ? Items->Count() : -1));
+    Accepted = Accept;
+  }
+};
+
+void DoubleClick(TCustomTreeView* Tree) {
+  NMHDR header{Tree->WindowHandle(), 0, static_cast<UINT>(NM_DBLCLK)};
+  Tree->Perform(CN_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+}
+
+void RightClick(TCustomTreeView* Tree, TTreeNode* Node) {
+  RECT r{};
+  TreeView_GetItemRect(Tree->WindowHandle(), Node->ItemId(), &r, TRUE);
+  Tree->Perform(WM_RBUTTONUP, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+}
+
+TEST_F(ShellTreeViewTest, MouseReleaseSelectsAndDoubleClickOffersTheDefaultCommandForFiles) {
+  RootAtTempFolder();
+  TTreeNode* bravo = FindChildByText(Root(), "Bravo");
+  RightClick(Tree, bravo);
+  EXPECT_TRUE(bravo->GetSelected());
+  Tree->SetRightClickSelect(false);
+  RightClick(Tree, FindChildByText(Root(), "alpha"));
+  EXPECT_TRUE(bravo->GetSelected());
+
+  TCommandLog log;
+  Tree->OnContextMenuCommand = TVintoShellContextMenuCommandEvent(&log, &TCommandLog::Command);
+  Tree->SetItemTypes({itFolders, itNonFolders, itIncludeHidden});
+  TTreeNode* file = FindChildByText(Root(), "file.txt");
+  ASSERT_NE(file, nullptr);
+  FindChildByText(Root(), "Bravo")->SetSelected(true);
+  DoubleClick(Tree);  // a folder: no command
+  EXPECT_TRUE(log.Commands.empty());
+  file->SetSelected(true);
+  DoubleClick(Tree);  // refused by the handler, so nothing is opened
+  EXPECT_EQ(log.Commands, std::vector<std::string>{"Open:1"});
+  Tree->SetAutoDefaultCommand(false);
+  DoubleClick(Tree);
+  EXPECT_EQ(log.Commands.size(), 1u);
+}
+
+}  // namespace
