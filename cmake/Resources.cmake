@@ -29,3 +29,21 @@ set_tests_properties(default_skin_inspects PROPERTIES
 
 file(GLOB FW_EXTRA_RESOURCE_DEPENDS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/skins/resources/*.bmp
      ${CMAKE_SOURCE_DIR}/src/skin/res/*.rc)
+
+# The main window's form description: its template with the packed skin as
+# the "SkinStream" property of its skin component, so that the assets are the
+# one source of the skin the program carries.
+set(FW_MAIN_FORM_TEMPLATE ${CMAKE_SOURCE_DIR}/src/app/res/MainForm.form.in)
+set(FW_MAIN_FORM ${FW_GEN}/MainForm.form)
+add_custom_command(
+  OUTPUT ${FW_MAIN_FORM}
+  COMMAND ${FW_SKINPACK} embed ${FW_MAIN_FORM_TEMPLATE} ${FW_DEFAULT_SKIN} ${FW_MAIN_FORM}
+  DEPENDS ${FW_SKINPACK} ${FW_DEFAULT_SKIN} ${FW_MAIN_FORM_TEMPLATE}
+  COMMENT "Embedding the program's skin in the main window's form description")
+add_custom_target(fw_main_form ALL DEPENDS ${FW_MAIN_FORM})
+list(APPEND FW_EXTRA_RESOURCE_DEPENDS ${FW_MAIN_FORM})
+
+add_test(NAME embedded_skin_matches_assets
+         COMMAND ${CMAKE_COMMAND} -DSKINPACK=${FW_SKINPACK} -DFORM=${FW_MAIN_FORM}
+                 -DSOURCE=${CMAKE_SOURCE_DIR}/skins/default -DWORK=${CMAKE_BINARY_DIR}/embedded-skin-check
+                 -P ${CMAKE_SOURCE_DIR}/tools/skinpack/CheckEmbeddedSkin.cmake)

@@ -1,38 +1,21 @@
 // Program entry point.
 #include <windows.h>
 
-namespace {
+#include <string>
 
-LRESULT CALLBACK MainWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  if (Msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(Wnd, Msg, WParam, LParam);
-}
+#include "app/MainForm.h"
+#include "skin/archive/SkinMessages.h"
+#include "toolkit/Application.h"
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE Instance, HINSTANCE, LPSTR, int ShowCommand) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = MainWindowProc;
-  wc.hInstance = Instance;
-  wc.hIcon = LoadIconA(Instance, MAKEINTRESOURCEA(1));
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = "TForm1";
-  RegisterClassA(&wc);
-  RECT r{0, 0, 719, 431};
-  const DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  AdjustWindowRect(&r, style, FALSE);
-  HWND wnd = CreateWindowExA(0, wc.lpszClassName, "Fernwick", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                             r.right - r.left, r.bottom - r.top, nullptr, nullptr, Instance, nullptr);
-  if (!wnd) return 1;
-  ShowWindow(wnd, ShowCommand);
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  Application->Initialize();
+  Application->SetTitle("Fernwick");
+  // A skin the program cannot read is reported while the form is read.
+  SkinMessages::SetHandler([](const std::string& Text) {
+    Application->MessageBox(Text, Application->GetTitle(), MB_OK | MB_ICONWARNING);
+  });
+  TForm1* form = nullptr;
+  Application->CreateForm(form);
+  Application->Run();
+  return 0;
 }

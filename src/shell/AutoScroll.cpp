@@ -1,5 +1,7 @@
 #include "shell/AutoScroll.h"
 
+#include "toolkit/WinControl.h"
+
 namespace {
 
 constexpr int kEdgeZone = 20;
@@ -32,4 +34,9 @@ void AutoScrollControl(HWND Control, POINT ScreenPoint) {
     ScrollOneLine(Control, WM_VSCROLL, SB_VERT, SB_LINEUP);
   else if (point.y > client.bottom - kEdgeZone)
     ScrollOneLine(Control, WM_VSCROLL, SB_VERT, SB_LINEDOWN);
+}
+
+void AutoScrollControl(TWinControl* Control, POINT ScreenPoint) {
+  if (Control && Control->HandleAllocated())
+    AutoScrollControl(Control->WindowHandle(), ScreenPoint);
 }

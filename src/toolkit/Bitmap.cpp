@@ -103,3 +103,29 @@ void TBitmap::Assign(const TBitmap& Source) {
     std::memcpy(FBits, Source.FBits, static_cast<size_t>(Stride()) * FHeight);
   }
 }
+
+void TBitmap::Assign(const TPixelBuffer& Source) {
+  FPixelFormat = pf32bit;
+  FWidth = Source.Width();
+  FHeight = Source.Height();
+  Recreate();
+  if (!FBits) return;
+  GdiFlush();
+  for (int y = 0; y < FHeight; ++y)
+    std::memcpy(FBits + static_cast<size_t>(y) * Stride(), Source.Row(y),
+                static_cast<size_t>(FWidth) * sizeof(TPixel));
+}
+
+TPixelBuffer TBitmap::ToPixelBuffer() {
+  TPixelBuffer out(FWidth, FHeight);
+  for (int y = 0; y < FHeight; ++y) {
+    const std::uint8_t* row = ScanLine(y);
+    TPixel* dest = out.Row(y);
+    const int bytes = FPixelFormat == pf32bit ? 4 : 3;
+    for (int x = 0; x < FWidth; ++x) {
+      const std::uint8_t* p = row + x * bytes;
+      dest[x] = PixelFromRgb(p[2], p[1], p[0]);
+    }
+  }
+  return out;
+}

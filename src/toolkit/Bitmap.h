@@ -11,6 +11,7 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/GdiHandle.h"
 #include "toolkit/GraphicsTypes.h"
+#include "toolkit/portable/PixelBuffer.h"
 
 class TBitmap {
  public:
@@ -38,6 +39,11 @@ class TBitmap {
 
   // Copies size, format and pixels.
   void Assign(const TBitmap& Source);
+  // Becomes a 32-bit copy of a portable pixel buffer.
+  void Assign(const TPixelBuffer& Source);
+  // The pixels as a portable buffer (the fourth byte of 32-bit pixels is
+  // dropped).
+  TPixelBuffer ToPixelBuffer();
 
  private:
   class TBitmapCanvas;

@@ -10,10 +10,11 @@
 const TClassInfo& TControl::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TControl>("TControl", &TComponent::StaticClass())
-          .Prop("Left", &TControl::GetLeft, &TControl::SetLeft, 0)
-          .Prop("Top", &TControl::GetTop, &TControl::SetTop, 0)
-          .Prop("Width", &TControl::GetWidth, &TControl::SetWidth, 0)
-          .Prop("Height", &TControl::GetHeight, &TControl::SetHeight, 0)
+          // Bounds are always written: each class has its own initial size.
+          .PropNoDefault("Left", &TControl::GetLeft, &TControl::SetLeft)
+          .PropNoDefault("Top", &TControl::GetTop, &TControl::SetTop)
+          .PropNoDefault("Width", &TControl::GetWidth, &TControl::SetWidth)
+          .PropNoDefault("Height", &TControl::GetHeight, &TControl::SetHeight)
           .Prop("Visible", &TControl::GetVisible, &TControl::SetVisible, true)
           .Prop("Enabled", &TControl::GetEnabled, &TControl::SetEnabled, true)
           .ColorProp("Color", &TControl::GetColor, &TControl::SetColor, clBtnFace)
@@ -30,6 +31,7 @@ const TClassInfo& TControl::StaticClass() {
           .EventProp("OnDblClick", &TControl::OnDblClick)
           .EventProp("OnMouseDown", &TControl::OnMouseDown)
           .EventProp("OnMouseUp", &TControl::OnMouseUp)
+          .EventProp("OnMouseMove", &TControl::OnMouseMove)
           .EventProp("OnMouseEnter", &TControl::OnMouseEnter)
           .EventProp("OnMouseLeave", &TControl::OnMouseLeave)
           .EventProp("OnContextPopup", &TControl::OnContextPopup)
@@ -208,6 +210,10 @@ void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   OnMouseUp(this, Button, Shift, X, Y);
 }
 
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+  OnMouseMove(this, Shift, X, Y);
+}
+
 void TControl::DoContextPopup(POINT MousePos, bool& Handled) {
   OnContextPopup(this, MousePos, Handled);
 }
@@ -245,6 +251,9 @@ void TControl::HandleMouse(TMessage& Message) {
     case WM_MBUTTONUP:
       MouseUp(mbMiddle, shift, x, y);
       break;
+    case WM_MOUSEMOVE:
+      MouseMove(shift, x, y);
+      break;
   }
 }
 
@@ -257,6 +266,7 @@ void TControl::WndProc(TMessage& Message) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
       HandleMouse(Message);
       break;
     case CM_MOUSEENTER:

@@ -89,6 +89,7 @@ class TControl : public TComponent {
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
   TContextPopupEvent OnContextPopup;
@@ -102,6 +103,7 @@ class TControl : public TComponent {
   virtual void DblClick();
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual void DoContextPopup(POINT MousePos, bool& Handled);
   virtual void FontChanged();
   virtual void ColorChanged() { Invalidate(); }

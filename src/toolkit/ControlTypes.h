@@ -22,6 +22,7 @@ using TWndMethod = TEvent<TMessage&>;
 using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, char&>;
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
+using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TContextPopupEvent = TEvent<TObject*, POINT, bool&>;
 
 // Cursors: the stock cursors by negative number, crDefault for "the

@@ -11,6 +11,7 @@ const TClassInfo& TCustomLabel::StaticClass() {
 
 TCustomLabel::TCustomLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetBounds(0, 0, 65, 17);
+  SetParentColor(true);  // a label shows the background it sits on
 }
 
 UINT TCustomLabel::DrawTextFlags() const {
@@ -38,8 +39,8 @@ void TCustomLabel::AdjustBounds() {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, GetFont()->Handle());
   RECT r{0, 0, FWordWrap ? FWidth : 0, 0};
-  std::string text = GetText();
-  if (text.empty()) text = " ";
+  const std::string caption = GetText();
+  const std::string text = caption.empty() ? std::string(1, ' ') : caption;  // one line high
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawTextFlags() | DT_CALCRECT);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);

@@ -45,6 +45,7 @@ class TCustomLabel : public TGraphicControl {
 template <class C>
 TClassBuilder<C>& PublishLabelProperties(TClassBuilder<C>& B) {
   return B.Prop("Caption", &TControl::GetText, &TControl::SetText, std::string())
+      .Prop("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, true)
       .Prop("Alignment", &TCustomLabel::GetAlignment, &TCustomLabel::SetAlignment, taLeftJustify)
       .Prop("AutoSize", &TCustomLabel::GetAutoSize, &TCustomLabel::SetAutoSize, true)
       .Prop("Transparent", &TCustomLabel::GetTransparent, &TCustomLabel::SetTransparent, false)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/portable/ClassBuilder.h"
 
@@ -242,10 +243,16 @@ namespace {
 // A hidden window owns pop-up menus while they run, so that their
 // owner-draw messages reach the items.
 LRESULT CALLBACK PopupOwnerProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  if (Msg == WM_DRAWITEM) {
-    if (LRESULT r = DrawMenuItemMessage(*reinterpret_cast<DRAWITEMSTRUCT*>(LParam))) return r;
-  } else if (Msg == WM_MEASUREITEM) {
-    if (LRESULT r = MeasureMenuItemMessage(*reinterpret_cast<MEASUREITEMSTRUCT*>(LParam))) return r;
+  try {
+    if (Msg == WM_DRAWITEM) {
+      if (LRESULT r = DrawMenuItemMessage(*reinterpret_cast<DRAWITEMSTRUCT*>(LParam))) return r;
+    } else if (Msg == WM_MEASUREITEM) {
+      if (LRESULT r = MeasureMenuItemMessage(*reinterpret_cast<MEASUREITEMSTRUCT*>(LParam)))
+        return r;
+    }
+  } catch (...) {
+    if (Application) Application->HandleException(nullptr);
+    return TRUE;
   }
   return DefWindowProcA(Wnd, Msg, WParam, LParam);
 }

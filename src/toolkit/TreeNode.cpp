@@ -1,5 +1,7 @@
 #include "toolkit/TreeNode.h"
 
+#include <exception>
+
 #include "toolkit/TreeNodes.h"
 #include "toolkit/TreeView.h"
 
@@ -170,11 +172,20 @@ namespace {
 struct TSortContext {
   TTreeNode::TCompare Compare;
   LPARAM Data;
+  std::exception_ptr Failure;
 };
 
+// Called by the control: a comparison that throws counts as "equal" and
+// the first exception is rethrown once sorting is over.
 int CALLBACK SortThunk(LPARAM A, LPARAM B, LPARAM Context) {
   auto* c = reinterpret_cast<TSortContext*>(Context);
-  return c->Compare(reinterpret_cast<TTreeNode*>(A), reinterpret_cast<TTreeNode*>(B), c->Data);
+  if (c->Failure) return 0;
+  try {
+    return c->Compare(reinterpret_cast<TTreeNode*>(A), reinterpret_cast<TTreeNode*>(B), c->Data);
+  } catch (...) {
+    c->Failure = std::current_exception();
+    return 0;
+  }
 }
 
 int CompareText(TTreeNode* A, TTreeNode* B, LPARAM) {
@@ -183,9 +194,11 @@ int CompareText(TTreeNode* A, TTreeNode* B, LPARAM) {
 }  // namespace
 
 bool TTreeNode::CustomSort(TCompare Compare, LPARAM Data) {
-  TSortContext context{Compare, Data};
+  TSortContext context{Compare, Data, nullptr};
   TVSORTCB sort{FItem, SortThunk, reinterpret_cast<LPARAM>(&context)};
-  return SendMessageA(Wnd(), TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort)) != 0;
+  bool sorted = SendMessageA(Wnd(), TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort)) != 0;
+  if (context.Failure) std::rethrow_exception(context.Failure);
+  return sorted;
 }
 
 bool TTreeNode::AlphaSort() {

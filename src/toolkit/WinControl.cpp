@@ -1,6 +1,8 @@
 #include "toolkit/WinControl.h"
 
 #include <windowsx.h>
+// (needs windows.h first)
+#include <commctrl.h>
 
 #include <algorithm>
 #include <map>
@@ -45,6 +47,11 @@ WNDPROC RegisterWindowClass(const std::string& Name, const TCreateParams& Params
   wc.cbSize = sizeof wc;
   WNDPROC base = DefWindowProcA;
   if (!Params.BaseClassName.empty()) {
+    if (!GetClassInfoExA(nullptr, Params.BaseClassName.c_str(), &wc)) {
+      // The common controls register their classes on request.
+      INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+      InitCommonControlsEx(&icc);
+    }
     if (!GetClassInfoExA(nullptr, Params.BaseClassName.c_str(), &wc))
       throw EComponentError("Window class " + Params.BaseClassName + " is not available");
     base = wc.lpfnWndProc;
@@ -578,6 +585,14 @@ void TWinControl::WndProc(TMessage& Message) {
     }
     case WM_SETFOCUS:
       if (TCustomForm* form = GetParentForm(this)) form->FocusChanged(this);
+      break;
+    case WM_SYSCHAR:
+      // Alt+key goes to the form first (menu-bar accelerators).
+      if (TCustomForm* form = GetParentForm(this);
+          form && form->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam) != 0) {
+        Message.Result = 0;
+        return;
+      }
       break;
     case WM_WINDOWPOSCHANGED:
       HandleWindowPos();

@@ -32,3 +32,5 @@ int RunPack(const std::vector<std::string>& Args);
 int RunUnpack(const std::vector<std::string>& Args);
 int RunList(const std::vector<std::string>& Args);
 int RunInspect(const std::vector<std::string>& Args);
+int RunEmbed(const std::vector<std::string>& Args);
+int RunExtract(const std::vector<std::string>& Args);

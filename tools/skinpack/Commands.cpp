@@ -7,6 +7,12 @@ const std::vector<TCommand>& Commands() {
       {"list", "FILE", "print the size and name of each entry of the skin FILE", RunList},
       {"inspect", "FILE [--json]",
        "print what the engine makes of the skin FILE (as JSON with --json)", RunInspect},
+      {"embed", "TEMPLATE SKIN OUT",
+       "write TEMPLATE to OUT with its @SKINSTREAM@ line replaced by the skin SKIN as the "
+       "SkinStream property",
+       RunEmbed},
+      {"extract", "FORM OUT", "write the skin held in FORM's SkinStream property to OUT",
+       RunExtract},
   };
   return commands;
 }

@@ -40,11 +40,22 @@ std::string LastComponent(const std::string& Text, LeadByteTest IsLeadByte) {
   return last == std::string::npos ? Text : Text.substr(last + 1);
 }
 
+std::string EscapePercent(const std::string& Text) {
+  std::string escaped;
+  escaped.reserve(Text.size());
+  for (char c : Text) {
+    escaped += c;
+    if (c == '%') escaped += '%';
+  }
+  return escaped;
+}
+
 TCopyLines BuildCopyLines(const std::string& Source, const std::string& Dest,
                           LeadByteTest IsLeadByte) {
-  const std::string name = ExcludeTrailingBackslash(LastComponent(Source, IsLeadByte), IsLeadByte);
-  const std::string dest = IncludeTrailingBackslash(Dest, IsLeadByte);
-  const std::string source = IncludeTrailingBackslash(Source, IsLeadByte);
+  const std::string name =
+      EscapePercent(ExcludeTrailingBackslash(LastComponent(Source, IsLeadByte), IsLeadByte));
+  const std::string dest = EscapePercent(IncludeTrailingBackslash(Dest, IsLeadByte));
+  const std::string source = EscapePercent(IncludeTrailingBackslash(Source, IsLeadByte));
   TCopyLines lines;
   lines.MakeDir = "MD \"" + dest + name + "\"";
   lines.Copy = "xcopy \"" + source + "*.*\" \"" + dest + name + "\\\" /E /H /R /s /c /Y";

@@ -28,7 +28,12 @@ struct TCopyLines {
   std::string Copy;     // xcopy "<source>\*.*" "<dest>\<name>\" /E /H /R /s /c /Y
 };
 
+// Doubles every "%", so that the command processor, which reads "%" in a
+// batch file as the start of a variable, gives back the text as it is.
+std::string EscapePercent(const std::string& Text);
+
 // Builds both lines for source folder Source and destination folder Dest.
+// The paths are inserted with every "%" doubled; nothing else is changed.
 TCopyLines BuildCopyLines(const std::string& Source, const std::string& Dest,
                           LeadByteTest IsLeadByte = nullptr);
 

@@ -145,6 +145,9 @@ class TEncoder {
 }  // namespace
 
 TBytes TLZHEncoder::EncodeStream(TByteView Data) {
+  // Positions are ints counted from the start of the initial ring contents.
+  if (Data.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() - kRingSize))
+    throw std::length_error("data too large to encode");
   TBytes out;
   out.reserve(Data.size() / 2 + 16);
   std::vector<std::uint8_t> buffer(kRingSize + Data.size());

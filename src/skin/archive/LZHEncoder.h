@@ -8,7 +8,8 @@
 // compress like any other repeat.
 class TLZHEncoder {
  public:
-  // The bit stream alone, padded with zero bits to a whole byte.
+  // The bit stream alone, padded with zero bits to a whole byte. Raises
+  // std::length_error for data of 2 GiB or more.
   static TBytes EncodeStream(TByteView Data);
   // The compressed blob: the 4-byte little-endian size, then the bit stream.
   // Raises std::length_error when Data is too large for the size field.

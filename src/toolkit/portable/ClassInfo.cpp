@@ -58,3 +58,9 @@ const TClassInfo* FindClassInfo(std::string_view Name) {
   auto it = Registry().find(LowerCase(Name));
   return it == Registry().end() ? nullptr : it->second;
 }
+
+std::vector<const TClassInfo*> RegisteredClassInfos() {
+  std::vector<const TClassInfo*> out;
+  for (const auto& [name, info] : Registry()) out.push_back(info);
+  return out;
+}

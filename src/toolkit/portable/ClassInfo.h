@@ -77,6 +77,8 @@ class TClassInfo {
 // Class registry: class names to class information, for the form reader.
 void RegisterClassInfo(const TClassInfo& Info);
 const TClassInfo* FindClassInfo(std::string_view Name);
+// Every registered class, ordered by name.
+std::vector<const TClassInfo*> RegisteredClassInfos();
 
 #define FW_CONCAT_INNER(a, b) a##b
 #define FW_CONCAT(a, b) FW_CONCAT_INNER(a, b)

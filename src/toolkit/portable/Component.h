@@ -40,6 +40,8 @@ class TComponent : public TObject {
   TComponent* Owner() const { return FOwner; }
   int ComponentCount() const { return static_cast<int>(FComponents.size()); }
   TComponent* Component(int Index) const { return FComponents.at(Index); }
+  // Frees every owned component now.
+  void DestroyOwnedComponents() { DestroyComponents(); }
   // Owned component of that name (ignoring ASCII case), or null.
   TComponent* FindComponent(std::string_view Name) const;
 

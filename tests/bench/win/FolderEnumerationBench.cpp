@@ -20,9 +20,12 @@ using TClock = std::chrono::steady_clock;
 std::string MakeTempFolder() {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
-  std::string path = std::string(temp) + "fwbench-" + std::to_string(GetCurrentProcessId());
-  CreateDirectoryA(path.c_str(), nullptr);
-  return path;
+  // Process ids are reused quickly under some platforms: add the time.
+  for (;;) {
+    std::string path = std::string(temp) + "fwbench-" + std::to_string(GetCurrentProcessId()) +
+                       "-" + std::to_string(GetTickCount64());
+    if (CreateDirectoryA(path.c_str(), nullptr)) return path;
+  }
 }
 
 void RemoveFolders(const std::string& Root, int Count) {
@@ -48,7 +51,10 @@ int main(int argc, char** argv) {
   // Created in a shuffled order so that sorting has work to do.
   std::vector<int> order(count);
   for (int i = 0; i < count; ++i) order[i] = (i * 7919) % count;
+  auto start = TClock::now();
   for (int i : order) CreateDirectoryA((root + "\\folder" + std::to_string(i)).c_str(), nullptr);
+  std::printf("created %d folders in %.1f ms\n", count, MillisecondsSince(start));
+  std::fflush(stdout);
 
   TIDListHolder parent(PathToIDList(root));
   if (!parent) {
@@ -65,6 +71,8 @@ int main(int argc, char** argv) {
       EnumerateFolder(parent.Get(), {itFolders, itIncludeHidden}, children);
       raw.push_back(MillisecondsSince(start));
       seen = children.size();
+      std::printf("run %d: enumerate %.1f ms\n", run, raw.back());
+      std::fflush(stdout);
     }
     {
       std::vector<TIDListHolder> children;
@@ -72,6 +80,8 @@ int main(int argc, char** argv) {
       EnumerateFolder(parent.Get(), {itFolders, itIncludeHidden}, children);
       SortByShellOrder(children);
       sorted.push_back(MillisecondsSince(start));
+      std::printf("run %d: enumerate + sort %.1f ms\n", run, sorted.back());
+      std::fflush(stdout);
     }
   }
   const double rawMs = Median(raw), sortedMs = Median(sorted);

@@ -1,6 +1,6 @@
-#include "app/portable/BatchText.h"
-
 #include <gtest/gtest.h>
+
+#include "app/portable/BatchText.h"
 
 using namespace BatchText;
 
@@ -24,7 +24,9 @@ TEST(BatchText, LastComponentAfterBackslashOrColon) {
 }
 
 // Shift-JIS style: 0x81..0x9F lead bytes; 0x5C may trail them.
-bool TestLeadByte(unsigned char c) { return c >= 0x81 && c <= 0x9F; }
+bool TestLeadByte(unsigned char c) {
+  return c >= 0x81 && c <= 0x9F;
+}
 
 TEST(BatchText, TrailByteOfDoubleByteCharacterIsNoBackslash) {
   const std::string dbcsEnd = "C:\\\x95\x5C";  // ends in a two-byte character
@@ -39,7 +41,8 @@ TEST(BatchText, TrailByteOfDoubleByteCharacterIsNoBackslash) {
 TEST(BatchText, WorkedExampleAndFileBytes) {
   TCopyLines lines = BuildCopyLines("C:\\Data\\Photos", "D:\\Backup");
   EXPECT_EQ(lines.MakeDir, "MD \"D:\\Backup\\Photos\"");
-  EXPECT_EQ(lines.Copy, "xcopy \"C:\\Data\\Photos\\*.*\" \"D:\\Backup\\Photos\\\" /E /H /R /s /c /Y");
+  EXPECT_EQ(lines.Copy,
+            "xcopy \"C:\\Data\\Photos\\*.*\" \"D:\\Backup\\Photos\\\" /E /H /R /s /c /Y");
   EXPECT_EQ(FileContents(lines), lines.MakeDir + "\r\n" + lines.Copy + "\r\n");
 }
 
@@ -59,4 +62,20 @@ TEST(BatchText, PanesWithoutPathsAndRoots) {
   EXPECT_EQ(BuildCopyLines("C:\\Data\\Photos", "D:\\").MakeDir, "MD \"D:\\Photos\"");
   TCopyLines share = BuildCopyLines("\\\\server\\share", "D:\\");
   EXPECT_EQ(share.Copy, "xcopy \"\\\\server\\share\\*.*\" \"D:\\share\\\" /E /H /R /s /c /Y");
+}
+
+// The command processor reads "%name%" in a batch file as a variable and a
+// lone "%" as nothing; a doubled "%" comes back as one.
+TEST(BatchText, PercentSignsAreDoubledEverywhereAPathGoes) {
+  EXPECT_EQ(EscapePercent("100%"), "100%%");
+  EXPECT_EQ(EscapePercent("%PATH%"), "%%PATH%%");
+  EXPECT_EQ(EscapePercent("plain"), "plain");
+
+  TCopyLines lines = BuildCopyLines("C:\\%USERNAME%\\50% off", "D:\\Back%up");
+  EXPECT_EQ(lines.MakeDir, "MD \"D:\\Back%%up\\50%% off\"");
+  EXPECT_EQ(lines.Copy,
+            "xcopy \"C:\\%%USERNAME%%\\50%% off\\*.*\" \"D:\\Back%%up\\50%% off\\\" "
+            "/E /H /R /s /c /Y");
+  // A "%" is no delimiter: the folder name still comes from the last component.
+  EXPECT_EQ(BuildCopyLines("C:\\a%\\b", "D:\\").MakeDir, "MD \"D:\\b\"");
 }

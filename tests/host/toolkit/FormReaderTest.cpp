@@ -114,11 +114,16 @@ class TSample : public TComponent {
   TSample* FBuddy = nullptr;
 };
 
+std::optional<int> WidthFromIdent(std::string_view Ident) {
+  if (Ident == "crWide") return 640;
+  return std::nullopt;
+}
+
 const TClassInfo& TSample::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TSample>("TSample", &TComponent::StaticClass())
           .Creatable()
-          .Prop("Width", &TSample::GetWidth, &TSample::SetWidth, 0)
+          .IntIdentProp("Width", &TSample::GetWidth, &TSample::SetWidth, 0, &WidthFromIdent)
           .Prop("Alignment", &TSample::GetAlignment, &TSample::SetAlignment, taLeftJustify)
           .Prop("Styles", &TSample::GetStyles, &TSample::SetStyles, TFontStyles{})
           .Prop("Caption", &TSample::GetCaption, &TSample::SetCaption, std::string())
@@ -320,6 +325,46 @@ TEST(FormReader, DeepNestingIsRefusedWithoutExhaustingTheStack) {
   for (int i = 0; i < 10000; ++i) text += "object T" + std::to_string(i) + ": TSample\n";
   TSampleForm form(nullptr);
   EXPECT_THROW(ReadFormDescription(form, text), EFormError);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FormParser, CommentsCodesContinuationsAndEmptyValues) {
+  TFormObject root = ParseFormDescription(
+      "// a form\n"
+      "object TSampleForm\n"
+      "  Caption = #$41'b'#67 + // joined\n"
+      "    'd'\n"
+      "  Styles = []\n"
+      "  Lines = ()\n"
+      "  Data = {}\n"
+      "  Color = $80000008\n"
+      "end\n");
+  EXPECT_TRUE(root.Name.empty());
+  EXPECT_EQ(root.ClassName, "TSampleForm");
+  EXPECT_EQ(root.Line, 2);
+  ASSERT_EQ(root.Properties.size(), 5u);
+  EXPECT_EQ(root.Properties[0].Value.String, L"AbCd");
+  EXPECT_EQ(root.Properties[1].Value.Kind, fvSet);
+  EXPECT_TRUE(root.Properties[1].Value.Members.empty());
+  EXPECT_TRUE(root.Properties[2].Value.Strings.empty());
+  EXPECT_TRUE(root.Properties[3].Value.Bytes.empty());
+  EXPECT_EQ(root.Properties[4].Value.Integer, static_cast<std::int32_t>(0x80000008));
+  EXPECT_EQ(root.Properties[4].Line, 8);
+}
+
+TEST(FormReader, IntegerPropertiesAcceptTheirIdentifiers) {
+  TSampleForm form(nullptr);
+  ReadFormDescription(form, "object F: TSampleForm\n  Width = crWide\nend\n");
+  EXPECT_EQ(form.GetWidth(), 640);
+  try {
+    ReadFormDescription(form, "object F: TSampleForm\n  Width = crNarrow\nend\n");
+    ADD_FAILURE();
+  } catch (const EFormError& e) {
+    EXPECT_EQ(e.Line(), 2);
+  }
 }
 
 }  // namespace

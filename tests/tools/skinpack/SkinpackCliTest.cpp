@@ -183,3 +183,59 @@ TEST_F(SkinpackCli, UnpackReportsEntriesOutsideTheData) {
   EXPECT_EQ(ReadText(Root / "out" / "good"), "ok");
   EXPECT_FALSE(fs::exists(Root / "out" / "bad"));
 }
+
+// The build puts the program's skin into the main window's form description
+// with "embed"; "extract" takes it out again for checking.
+TEST_F(SkinpackCli, EmbedPutsTheSkinIntoAFormDescriptionAndExtractTakesItOut) {
+  const fs::path in = Root / "in";
+  fs::create_directories(in);
+  WriteText(in / "skin.ini", "[Form]\r\nName=x\r\n");
+  WriteText(in / "a.bmp", std::string(5000, 'a'));
+  const fs::path skin = Root / "skin.skn";
+  ASSERT_EQ(Run("pack " + Quoted(in) + " " + Quoted(skin)).Status, 0);
+
+  const fs::path form = Root / "form.in";
+  WriteText(form,
+            "object Form1: TForm1\n  object SkinData1: TSkinData\n    Active = True\n"
+            "    @SKINSTREAM@\n  end\nend\n");
+  const fs::path embedded = Root / "form.txt";
+  const TRun embed = Run("embed " + Quoted(form) + " " + Quoted(skin) + " " + Quoted(embedded));
+  ASSERT_EQ(embed.Status, 0) << embed.Err;
+  const std::string text = ReadText(embedded);
+  EXPECT_NE(text.find("    SkinStream = {\n      "), std::string::npos);
+  EXPECT_EQ(text.find("@SKINSTREAM@"), std::string::npos);
+  EXPECT_NE(text.find("    Active = True\n"), std::string::npos);
+
+  const fs::path back = Root / "back.skn";
+  const TRun extract = Run("extract " + Quoted(embedded) + " " + Quoted(back));
+  ASSERT_EQ(extract.Status, 0) << extract.Err;
+  EXPECT_EQ(ReadText(back), ReadText(skin));
+}
+
+TEST_F(SkinpackCli, EmbedAndExtractRefuseWhatTheyCannotDo) {
+  const fs::path in = Root / "in";
+  fs::create_directories(in);
+  WriteText(in / "skin.ini", "[Form]\r\n");
+  const fs::path skin = Root / "skin.skn";
+  ASSERT_EQ(Run("pack " + Quoted(in) + " " + Quoted(skin)).Status, 0);
+
+  const fs::path noPlace = Root / "none.in";
+  WriteText(noPlace, "object Form1: TForm1\nend\n");
+  const fs::path out = Root / "out.txt";
+  EXPECT_EQ(Run("embed " + Quoted(noPlace) + " " + Quoted(skin) + " " + Quoted(out)).Status, 1);
+  EXPECT_FALSE(fs::exists(out));
+
+  // Not a skin: nothing is embedded.
+  const fs::path withPlace = Root / "form.in";
+  WriteText(withPlace, "object Form1: TForm1\n  @SKINSTREAM@\nend\n");
+  EXPECT_EQ(Run("embed " + Quoted(withPlace) + " " + Quoted(noPlace) + " " + Quoted(out)).Status,
+            1);
+  EXPECT_FALSE(fs::exists(out));
+
+  EXPECT_EQ(Run("extract " + Quoted(noPlace) + " " + Quoted(out)).Status, 1);
+  const fs::path shortStream = Root / "short.txt";
+  WriteText(shortStream, "object Form1: TForm1\n  SkinStream = {10000000AABB}\nend\n");
+  const TRun truncated = Run("extract " + Quoted(shortStream) + " " + Quoted(out));
+  EXPECT_EQ(truncated.Status, 1);
+  EXPECT_NE(truncated.Err.find("shorter"), std::string::npos);
+}

@@ -1,13 +1,12 @@
 // Whole-or-nothing writing of the batch file, on the platform's file system.
-#include "app/BatchFileWriter.h"
-
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "app/BatchFileWriter.h"
 
 namespace {
 

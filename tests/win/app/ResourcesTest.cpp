@@ -1,7 +1,6 @@
 // The executable's own resources: icon, version information and manifest.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "shell/AutoScroll.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/TreeView.h"
 
 namespace {
 
@@ -92,6 +95,35 @@ TEST_F(AutoScroll, BarsWithNothingToScrollStayQuiet) {
   AutoScrollControl(Window, At(2, 2));
   EXPECT_EQ(Received, (std::vector<TScrollMessage>{{WM_HSCROLL, SB_LINELEFT}}));
   Received.clear();
-  AutoScrollControl(nullptr, At(2, 2));
+  AutoScrollControl(static_cast<HWND>(nullptr), At(2, 2));
   EXPECT_TRUE(Received.empty());
+}
+
+// Through a toolkit tree with more nodes than it shows: the bottom edge
+// scrolls it down one line, the top edge back up.
+TEST(AutoScrollToolkit, TreeViewScrollsByLines) {
+  Application->Initialize();
+  TForm form(nullptr);
+  form.SetBounds(50, 50, 300, 300);
+  form.Show();
+  auto* tree = new TTreeView(&form);
+  AutoScrollControl(tree, POINT{0, 0});  // no window yet: nothing, and none made
+  EXPECT_FALSE(tree->HandleAllocated());
+  tree->SetParent(&form);
+  tree->SetBounds(0, 0, 200, 200);
+  for (int i = 0; i < 100; ++i) tree->Items().Add("node " + std::to_string(i));
+  HWND window = tree->Handle();
+  RECT client;
+  GetClientRect(window, &client);
+  POINT bottom{client.right / 2, client.bottom - 5}, top{client.right / 2, 5};
+  ClientToScreen(window, &bottom);
+  ClientToScreen(window, &top);
+
+  EXPECT_EQ(GetScrollPos(window, SB_VERT), 0);
+  AutoScrollControl(tree, bottom);
+  AutoScrollControl(tree, bottom);
+  EXPECT_EQ(GetScrollPos(window, SB_VERT), 2);
+  AutoScrollControl(tree, top);
+  EXPECT_EQ(GetScrollPos(window, SB_VERT), 1);
+  AutoScrollControl(static_cast<TWinControl*>(nullptr), top);
 }

@@ -155,6 +155,11 @@ TEST_F(FormTest, ApplicationCreatesTheFormFromItsResourceAndShowsIt) {
   EXPECT_EQ(form->Label1->GetText(), "Copy From");
   EXPECT_EQ(form->Label1->GetFont()->GetHeight(), -27);  // 20 pt at 96 dpi
   EXPECT_EQ(form->SaveDialog1->GetFileName(), "BatchRun.bat");
+  EXPECT_EQ(form->Button1->GetCursor(), crHandPoint);
+  EXPECT_TRUE(form->Label1->GetParentColor());
+  EXPECT_FALSE(form->Label1->GetParentFont());
+  EXPECT_TRUE(form->TreeView1->GetReadOnly());
+  EXPECT_EQ(form->TreeView1->GetIndent(), 19);
 
   form->Show();
   PumpMessages();
@@ -271,8 +276,7 @@ TEST_F(FormTest, TabOrderFollowsTheDescriptionAndTabMovesTheFocus) {
   EXPECT_EQ(form.FindNextControl(form.TreeView1, false), form.Button1);
   // Tab in the message loop moves the focus along the same order.
   form.TreeView1->SetFocus();
-  MSG tab{form.TreeView1->WindowHandle(), WM_KEYDOWN, VK_TAB, 0};
-  PostMessageA(tab.hwnd, tab.message, tab.wParam, tab.lParam);
+  PostMessageA(form.TreeView1->WindowHandle(), WM_KEYDOWN, VK_TAB, 0);
   Application->ProcessMessages();
   EXPECT_EQ(GetFocus(), form.LabeledEdit2->WindowHandle());
   form.Button1->SetTabOrder(0);

@@ -47,6 +47,19 @@ class TLazyTree : public TCustomTreeView {
     TCustomTreeView::Delete(Node);
   }
   bool CanEdit(TTreeNode* Node) override { return !RefuseEdit && TCustomTreeView::CanEdit(Node); }
+  void KeyDown(WORD& Key, TShiftState Shift) override {
+    Log.push_back("key " + std::to_string(Key));
+    if (Key == VK_F5) Key = 0;  // consumed
+    TCustomTreeView::KeyDown(Key, Shift);
+  }
+  void DblClick() override {
+    Log.push_back("double click");
+    TCustomTreeView::DblClick();
+  }
+  void DoContextPopup(POINT MousePos, bool& Handled) override {
+    Log.push_back("popup " + std::to_string(MousePos.x) + "," + std::to_string(MousePos.y));
+    Handled = true;
+  }
   void Edit(const TVITEMA& Item) override {
     if (!RefuseStore) TCustomTreeView::Edit(Item);
   }
@@ -60,23 +73,27 @@ const TClassInfo& TLazyTree::StaticClass() {
 
 class TreeViewTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  // One form serves all tests (see ControlTest).
+  static void SetUpTestSuite() {
     Application->Initialize();
     Form = new TForm(nullptr);
     Form->SetBounds(50, 50, 300, 300);
+    Form->Show();
+  }
+  static void TearDownTestSuite() { delete Form; }
+  void SetUp() override {
     Tree = new TLazyTree(Form);
     Tree->SetParent(Form);
     Tree->SetBounds(0, 0, 280, 260);
-    Form->Show();
   }
-  void TearDown() override { delete Form; }
+  void TearDown() override { Form->DestroyOwnedComponents(); }
   std::vector<std::string> Names(TTreeNode* Parent) {
     std::vector<std::string> names;
     for (TTreeNode* c = Parent->GetFirstChild(); c; c = c->GetNextSibling())
       names.push_back(c->GetText());
     return names;
   }
-  TForm* Form = nullptr;
+  static inline TForm* Form = nullptr;
   TLazyTree* Tree = nullptr;
 };
 
@@ -100,6 +117,21 @@ TEST_F(TreeViewTest, ChildrenAreMadeOnFirstExpansionAndSorted) {
   empty->Expand(false);
   EXPECT_FALSE(empty->GetHasChildren());
   EXPECT_EQ(empty->Count(), 0);
+}
+
+TEST_F(TreeViewTest, CustomSortUsesTheComparisonAndCarriesItsFailureOut) {
+  TTreeNode* root = Tree->Items().Add("root");
+  for (int i : {3, 1, 2}) Tree->Items().AddChild(root, std::to_string(i))->Data = new int(i);
+  auto descending = [](TTreeNode* A, TTreeNode* B, LPARAM) {
+    return *static_cast<int*>(B->Data) - *static_cast<int*>(A->Data);
+  };
+  EXPECT_TRUE(root->CustomSort(descending, 0));
+  EXPECT_EQ(Names(root), (std::vector<std::string>{"3", "2", "1"}));
+  auto failing = [](TTreeNode*, TTreeNode*, LPARAM) -> int { throw std::runtime_error("cmp"); };
+  EXPECT_THROW(root->CustomSort(failing, 0), std::runtime_error);
+  EXPECT_EQ(root->Count(), 3);
+  for (TTreeNode* c = root->GetFirstChild(); c; c = c->GetNextSibling())
+    delete static_cast<int*>(c->Data);
 }
 
 TEST_F(TreeViewTest, ExpansionCanBeRefusedByTheEvent) {
@@ -195,6 +227,45 @@ TEST_F(TreeViewTest, EditingAsksTheTreeAndStoresTheTextOnlyWhenAccepted) {
   item.cchTextMax = sizeof text;
   SendMessageA(wnd, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
   EXPECT_STREQ(text, "new");
+}
+
+TEST_F(TreeViewTest, KeyDoubleClickAndContextPopupReachTheOverrides) {
+  TTreeNode* node = Tree->Items().Add("node");
+  node->SetSelected(true);
+  Tree->Log.clear();
+  HWND wnd = Tree->WindowHandle();
+  SendMessageA(wnd, WM_KEYDOWN, VK_F5, 0);
+  SendMessageA(wnd, WM_KEYDOWN, VK_DOWN, 0);
+  POINT screen = Tree->ClientToScreen(POINT{30, 40});
+  SendMessageA(wnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(wnd), MAKELPARAM(screen.x, screen.y));
+  // The control reports a double click to its parent, which reflects it.
+  // (Sending real button messages would start the control's drag detection,
+  // which waits for a mouse that nobody moves.)
+  NMHDR dbl{wnd, 0, static_cast<UINT>(NM_DBLCLK)};
+  SendMessageA(Form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&dbl));
+  std::vector<std::string> expected{"key 116", "key 40", "popup 30,40", "double click"};
+  EXPECT_EQ(Tree->Log, expected);
+}
+
+TEST_F(TreeViewTest, AltKeysGoToTheFormFirst) {
+  struct TCharForm : TForm {
+    using TForm::TForm;
+    std::vector<WPARAM> Chars;
+    void WndProc(TMessage& Message) override {
+      if (Message.Msg == CM_DIALOGCHAR) {
+        Chars.push_back(Message.WParam);
+        Message.Result = Message.WParam == 'f';
+        return;
+      }
+      TForm::WndProc(Message);
+    }
+  };
+  TCharForm form(nullptr);
+  auto* tree = new TLazyTree(&form);
+  tree->SetParent(&form);
+  SendMessageA(tree->Handle(), WM_SYSCHAR, 'f', 0x20000000);
+  SendMessageA(tree->Handle(), WM_SYSCHAR, 'x', 0x20000000);
+  EXPECT_EQ(form.Chars, (std::vector<WPARAM>{'f', 'x'}));
 }
 
 }  // namespace

@@ -1,0 +1,122 @@
+#pragma once
+// Asks the shell to report changes below a list of watched folders and turns
+// each report into an event with the affected paths. Reports arrive as
+// messages to a hidden window and are handled on the thread that created
+// the notifier, one at a time; handlers run inside that handling.
+//
+// The shell of some platforms registers but never reports changes made on
+// disk. While active, the notifier therefore also watches every watched
+// folder that has a file-system path itself (see TDirectoryWatcher) and
+// feeds what it sees through the same decoding, duplicate suppression and
+// events. Where both sources report, a report that the other source already
+// delivered is dropped, so a change fires once.
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/ShellChangeFunctions.h"
+#include "shell/ShellChangeReport.h"
+
+class TDirectoryWatcher;
+class TCustomVintoShellChangeNotifier;
+
+// One watch-list entry. The list belongs to whoever added it.
+struct TVintoShellChangeNotifierItem {
+  LPCITEMIDLIST IDList = nullptr;
+  bool WatchSubTree = false;
+};
+
+using TShellChangeEvent =
+    std::function<void(TCustomVintoShellChangeNotifier* Sender, const std::string& ItemName,
+                       bool TriggeredBySystemInterrupt)>;
+using TShellChangeRenameEvent =
+    std::function<void(TCustomVintoShellChangeNotifier* Sender, const std::string& OldItemName,
+                       const std::string& NewItemName, bool TriggeredBySystemInterrupt)>;
+using TShellChangeInterruptEvent =
+    std::function<void(TCustomVintoShellChangeNotifier* Sender, bool TriggeredBySystemInterrupt)>;
+
+class TCustomVintoShellChangeNotifier {
+ public:
+  // Functions stands in for the shell's registration functions (tests).
+  explicit TCustomVintoShellChangeNotifier(
+      const TShellChangeFunctions& Functions = TShellChangeFunctions::System());
+  virtual ~TCustomVintoShellChangeNotifier();
+  TCustomVintoShellChangeNotifier(const TCustomVintoShellChangeNotifier&) = delete;
+  TCustomVintoShellChangeNotifier& operator=(const TCustomVintoShellChangeNotifier&) = delete;
+
+  bool Active() const { return FActive; }
+  // Registers (true) or deregisters (false) when the value changes.
+  void SetActive(bool Value);
+  // After loading from a form: an active notifier registers.
+  void Loaded();
+
+  void AddWatch(LPCITEMIDLIST List, bool WatchSubTree);
+  void ClearWatches();
+  const std::vector<TVintoShellChangeNotifierItem>& Watches() const { return FWatches; }
+
+  // The registered message "MsgId_VintoShellChangeNotifier" and the window
+  // that receives it.
+  UINT MessageId() const { return FMessageId; }
+  HWND Handle() const { return FWindow; }
+  ULONG RegistrationHandle() const { return FRegistration; }
+  // Folder handles the disk watcher holds (0 when it does not run).
+  std::size_t WatcherHandleCount() const;
+
+  TShellChangeRenameEvent OnRenameItem;
+  TShellChangeEvent OnCreate;
+  TShellChangeEvent OnDelete;
+  TShellChangeEvent OnMkDir;
+  TShellChangeEvent OnRmDir;
+  TShellChangeEvent OnMediaInserted;
+  TShellChangeEvent OnMediaRemoved;
+  TShellChangeEvent OnDriveRemoved;
+  TShellChangeEvent OnDriveAdd;
+  TShellChangeEvent OnNetShare;
+  TShellChangeEvent OnNetUnshare;
+  TShellChangeEvent OnAttributes;
+  TShellChangeEvent OnUpdateDir;
+  TShellChangeEvent OnUpdateItem;
+  TShellChangeEvent OnServerDisconnect;
+  TShellChangeEvent OnUpdateImage;
+  TShellChangeEvent OnDriveAddGUI;
+  TShellChangeRenameEvent OnRenameFolder;
+  TShellChangeEvent OnFreeSpace;
+  TShellChangeInterruptEvent OnAssocChanged;
+
+ protected:
+  virtual void RegisterNotification();
+  void DeregisterNotification();
+
+ private:
+  enum class TSource { Shell, Disk };
+  struct TRecentReport {
+    LONG Event;
+    std::string Path1, Path2;
+    DWORD Tick;
+  };
+
+  static LRESULT CALLBACK WindowProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
+  LRESULT HandleMessage(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam);
+  void HandleShellMessage(WPARAM WParam, LPARAM LParam);
+  void HandleDiskReports();
+  void Process(const TShellChangeReport& Report, TSource Source);
+  bool DeliveredByOtherSource(const TShellChangeReport& Report, TSource Source);
+  void Fire(const TShellChangeReport& Report);
+  LONG EventMask() const;
+  void StartDiskWatcher(LONG Mask);
+
+  const TShellChangeFunctions& FFunctions;
+  bool FActive = false;
+  std::vector<TVintoShellChangeNotifierItem> FWatches;
+  UINT FMessageId = 0;
+  HWND FWindow = nullptr;
+  ULONG FRegistration = 0;
+  TShellChangeReport FPrevious;
+  std::unique_ptr<TDirectoryWatcher> FDiskWatcher;
+  std::deque<TRecentReport> FRecentFromShell, FRecentFromDisk;
+};

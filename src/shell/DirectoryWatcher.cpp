@@ -1,0 +1,304 @@
+#include "shell/DirectoryWatcher.h"
+
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+constexpr ULONG_PTR kStopKey = static_cast<ULONG_PTR>(-1);
+constexpr DWORD kBufferBytes = 16 * 1024;
+// Most folders below a subtree root that get a watch of their own where the
+// platform needs that (see ExistingSubFolders).
+constexpr std::size_t kMaxSubFolderWatches = 128;
+constexpr LONG kFolderEvents = SHCNE_MKDIR | SHCNE_RMDIR | SHCNE_RENAMEFOLDER;
+constexpr LONG kFileEvents = SHCNE_CREATE | SHCNE_DELETE | SHCNE_RENAMEITEM | SHCNE_UPDATEITEM;
+
+std::string Narrow(const wchar_t* Text, int Length) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, Text, Length, nullptr, 0, nullptr, nullptr);
+  std::string narrow(size, '\0');
+  WideCharToMultiByte(CP_ACP, 0, Text, Length, narrow.data(), size, nullptr, nullptr);
+  return narrow;
+}
+
+bool EndsWithBackslash(const std::string& Text) {
+  return !Text.empty() && *CharPrevA(Text.c_str(), Text.c_str() + Text.size()) == '\\';
+}
+
+// The folder's path without a trailing backslash, except for a drive root.
+std::string RootPath(std::string Path) {
+  while (Path.size() > 3 && EndsWithBackslash(Path)) Path.pop_back();
+  return Path;
+}
+
+bool IsFolder(const std::string& Path) {
+  const DWORD attributes = GetFileAttributesA(Path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsWine() {
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+// Wine's subtree watching covers only folders created after the watch began.
+// There, each folder that already exists below a subtree root is watched
+// itself (with its own subtree, which then covers folders made inside it
+// later), breadth first and up to a bound. Elsewhere the platform's subtree
+// watching is complete and extra watches would report every change twice.
+std::vector<std::string> ExistingSubFolders(const std::string& Root) {
+  static const bool needed = IsWine();
+  std::vector<std::string> folders;
+  if (!needed) return folders;
+  for (std::size_t next = 0; next <= folders.size() && folders.size() < kMaxSubFolderWatches;
+       ++next) {
+    const std::string parent = next == 0 ? Root : folders[next - 1];
+    const std::string prefix = EndsWithBackslash(parent) ? parent : parent + "\\";
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileExA((prefix + "*").c_str(), FindExInfoBasic, &data,
+                                   FindExSearchLimitToDirectories, nullptr, 0);
+    if (find == INVALID_HANDLE_VALUE) continue;
+    do {
+      const std::string name = data.cFileName;
+      const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                          !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+      if (folder && name != "." && name != ".." && folders.size() < kMaxSubFolderWatches)
+        folders.push_back(prefix + name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+  }
+  return folders;
+}
+
+}  // namespace
+
+// One open folder handle with its read in flight. Folder watches see only
+// folder names, file watches only file names and writes, so that a removed
+// name is known to be a folder or a file without looking at the disk.
+struct TDirectoryWatcher::TWatch {
+  std::string Root;
+  std::size_t RootIndex = 0;
+  bool SubTree = false;
+  bool Folders = false;
+  HANDLE Folder = INVALID_HANDLE_VALUE;
+  OVERLAPPED Overlapped{};
+  bool Pending = false;
+  std::string RenamedFrom;
+  alignas(DWORD) BYTE Buffer[kBufferBytes];
+};
+
+TDirectoryWatcher::TDirectoryWatcher(const std::vector<TDirectoryWatch>& Folders, LONG EventMask,
+                                     HWND Window, UINT WakeMessage, std::size_t Capacity)
+    : FEventMask(EventMask), FWindow(Window), FWakeMessage(WakeMessage), FCapacity(Capacity) {
+  FPort = CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1);
+  if (!FPort) return;
+  for (const TDirectoryWatch& folder : Folders) {
+    const std::size_t rootIndex = FRoots.size();
+    FRoots.push_back(RootPath(folder.Path));
+    std::vector<std::string> paths = {FRoots.back()};
+    if (folder.WatchSubTree) {
+      const std::vector<std::string> below = ExistingSubFolders(FRoots.back());
+      paths.insert(paths.end(), below.begin(), below.end());
+    }
+    for (const std::string& path : paths) {
+      if (EventMask & kFolderEvents) OpenWatch(path, folder.WatchSubTree, true, rootIndex);
+      if (EventMask & kFileEvents) OpenWatch(path, folder.WatchSubTree, false, rootIndex);
+    }
+  }
+  FOverflowed.assign(FRoots.size(), false);
+  // The thread issues the reads (they live as long as the thread that issued
+  // them) and closes the folders when it stops. Changes from now on are seen.
+  std::promise<void> armed;
+  std::future<void> ready = armed.get_future();
+  FThread = std::thread(&TDirectoryWatcher::Run, this, std::move(armed));
+  ready.wait();
+}
+
+TDirectoryWatcher::~TDirectoryWatcher() {
+  if (FThread.joinable()) {
+    PostQueuedCompletionStatus(FPort, 0, kStopKey, nullptr);
+    FThread.join();
+  }
+  if (FPort) CloseHandle(FPort);
+}
+
+void TDirectoryWatcher::OpenWatch(const std::string& Root, bool SubTree, bool Folders,
+                                  std::size_t RootIndex) {
+  HANDLE folder = CreateFileA(
+      Root.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
+  if (folder == INVALID_HANDLE_VALUE) return;
+  auto watch = std::make_unique<TWatch>();
+  watch->Root = Root;
+  watch->RootIndex = RootIndex;
+  watch->SubTree = SubTree;
+  watch->Folders = Folders;
+  watch->Folder = folder;
+  if (!CreateIoCompletionPort(folder, FPort, reinterpret_cast<ULONG_PTR>(watch.get()), 0)) {
+    CloseHandle(folder);
+    return;
+  }
+  FWatches.push_back(std::move(watch));
+}
+
+bool TDirectoryWatcher::Arm(TWatch& Watch) {
+  const DWORD filter = Watch.Folders ? FILE_NOTIFY_CHANGE_DIR_NAME
+                                     : FILE_NOTIFY_CHANGE_FILE_NAME |
+                                           FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE;
+  Watch.Overlapped = OVERLAPPED{};
+  Watch.Pending = ReadDirectoryChangesW(Watch.Folder, Watch.Buffer, kBufferBytes, Watch.SubTree,
+                                        filter, nullptr, &Watch.Overlapped, nullptr) != FALSE;
+  return Watch.Pending;
+}
+
+void TDirectoryWatcher::Run(std::promise<void> Armed) {
+  std::size_t pending = 0;
+  for (auto& watch : FWatches) pending += Arm(*watch);
+  Armed.set_value();
+  for (;;) {
+    DWORD bytes = 0;
+    ULONG_PTR key = 0;
+    OVERLAPPED* overlapped = nullptr;
+    const BOOL ok = GetQueuedCompletionStatus(FPort, &bytes, &key, &overlapped, INFINITE);
+    if (key == kStopKey) break;
+    if (!overlapped) continue;
+    auto& watch = *reinterpret_cast<TWatch*>(key);
+    watch.Pending = false;
+    --pending;
+    if (!ok && GetLastError() != ERROR_NOTIFY_ENUM_DIR)
+      continue;  // the folder went away or cannot be read any more
+    if (!ok || bytes == 0)
+      Overflow(watch.RootIndex);  // more happened than the buffer could hold
+    else
+      Parse(watch, bytes);
+    if (Arm(watch)) ++pending;
+  }
+  Drain(pending);
+}
+
+// Closes the folders, which cancels the reads in flight, and waits until the
+// system is done with their buffers, which are freed right after.
+void TDirectoryWatcher::Drain(std::size_t Pending) {
+  for (auto& watch : FWatches) {
+    if (watch->Pending) CancelIoEx(watch->Folder, &watch->Overlapped);
+    CloseHandle(watch->Folder);
+    watch->Folder = INVALID_HANDLE_VALUE;
+  }
+  while (Pending > 0) {
+    DWORD bytes = 0;
+    ULONG_PTR key = 0;
+    OVERLAPPED* overlapped = nullptr;
+    GetQueuedCompletionStatus(FPort, &bytes, &key, &overlapped, 5000);
+    if (overlapped) {
+      reinterpret_cast<TWatch*>(key)->Pending = false;
+      --Pending;
+    } else if (key != kStopKey) {
+      // The system never gave the buffers back: keep them rather than let it
+      // write into freed memory.
+      for (auto& watch : FWatches)
+        if (watch->Pending) static_cast<void>(watch.release());
+      return;
+    }
+  }
+}
+
+void TDirectoryWatcher::Parse(TWatch& Watch, DWORD Bytes) {
+  const std::string prefix = EndsWithBackslash(Watch.Root) ? Watch.Root : Watch.Root + "\\";
+  const LONG created = Watch.Folders ? SHCNE_MKDIR : SHCNE_CREATE;
+  const LONG removed = Watch.Folders ? SHCNE_RMDIR : SHCNE_DELETE;
+  const LONG renamed = Watch.Folders ? SHCNE_RENAMEFOLDER : SHCNE_RENAMEITEM;
+  DWORD offset = 0;
+  for (;;) {
+    if (offset + sizeof(FILE_NOTIFY_INFORMATION) > Bytes) break;
+    const auto* info = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(Watch.Buffer + offset);
+    const DWORD nameBytes = std::min<DWORD>(
+        info->FileNameLength, Bytes - offset - offsetof(FILE_NOTIFY_INFORMATION, FileName));
+    const std::string path =
+        prefix + Narrow(info->FileName, static_cast<int>(nameBytes / sizeof(wchar_t)));
+    // A rename whose new name is not reported moved the item out of sight.
+    if (!Watch.RenamedFrom.empty() && info->Action != FILE_ACTION_RENAMED_NEW_NAME) {
+      Report(Watch, removed, Watch.RenamedFrom);
+      Watch.RenamedFrom.clear();
+    }
+    switch (info->Action) {
+      case FILE_ACTION_ADDED:
+        Report(Watch, created, path);
+        break;
+      case FILE_ACTION_REMOVED:
+        Report(Watch, removed, path);
+        break;
+      case FILE_ACTION_RENAMED_OLD_NAME:
+        Watch.RenamedFrom = path;
+        break;
+      case FILE_ACTION_RENAMED_NEW_NAME:
+        if (Watch.RenamedFrom.empty())
+          Report(Watch, created, path);
+        else
+          Report(Watch, renamed, Watch.RenamedFrom, path);
+        Watch.RenamedFrom.clear();
+        break;
+      case FILE_ACTION_MODIFIED:
+        // A folder's own time changes with its content; that is no update.
+        if (!Watch.Folders && !IsFolder(path)) Report(Watch, SHCNE_UPDATEITEM, path);
+        break;
+    }
+    if (info->NextEntryOffset == 0) break;
+    offset += info->NextEntryOffset;
+  }
+}
+
+void TDirectoryWatcher::Report(TWatch& Watch, LONG Event, const std::string& Path1,
+                               const std::string& Path2) {
+  if (!(FEventMask & Event)) return;
+  bool wake = false;
+  {
+    std::lock_guard<std::mutex> lock(FLock);
+    if (FOverflowed[Watch.RootIndex]) return;
+    if (FQueue.size() >= FCapacity) {
+      FOverflowed[Watch.RootIndex] = true;
+    } else {
+      FQueue.push_back({Event, Path1, Path2, false});
+      FHighWater = std::max(FHighWater, FQueue.size());
+    }
+    wake = !FWakePending;
+    FWakePending = true;
+  }
+  if (wake) PostMessageA(FWindow, FWakeMessage, 0, 0);
+}
+
+void TDirectoryWatcher::Overflow(std::size_t RootIndex) {
+  bool wake = false;
+  {
+    std::lock_guard<std::mutex> lock(FLock);
+    FOverflowed[RootIndex] = true;
+    wake = !FWakePending;
+    FWakePending = true;
+  }
+  if (wake) PostMessageA(FWindow, FWakeMessage, 0, 0);
+}
+
+std::size_t TDirectoryWatcher::Take(std::vector<TShellChangeReport>& Out, std::size_t Max) {
+  std::lock_guard<std::mutex> lock(FLock);
+  while (Max > 0 && !FQueue.empty()) {
+    Out.push_back(std::move(FQueue.front()));
+    FQueue.pop_front();
+    --Max;
+  }
+  if (FQueue.empty()) {
+    // What was dropped is reported as a change of the whole folder, after
+    // everything that was kept.
+    for (std::size_t i = 0; i < FOverflowed.size(); ++i) {
+      if (!FOverflowed[i]) continue;
+      FOverflowed[i] = false;
+      Out.push_back({SHCNE_UPDATEDIR, FRoots[i], {}, false});
+    }
+    FWakePending = false;
+  }
+  return FQueue.size();
+}
+
+std::size_t TDirectoryWatcher::HighWater() const {
+  std::lock_guard<std::mutex> lock(FLock);
+  return FHighWater;
+}

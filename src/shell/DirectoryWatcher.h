@@ -1,0 +1,82 @@
+#pragma once
+// Watches folders on disk with the platform's directory change notification
+// on a thread of its own and turns what it sees into shell change reports
+// (SHCNE_MKDIR, SHCNE_RMDIR, SHCNE_RENAMEFOLDER for folders; SHCNE_CREATE,
+// SHCNE_DELETE, SHCNE_RENAMEITEM, SHCNE_UPDATEITEM for files), with full
+// paths. It stands in for the shell where the shell reports nothing about
+// changes on disk.
+//
+// Reports wait in a queue of fixed capacity. When the queue is empty and a
+// report arrives, WakeMessage is posted to Window once; the owner then takes
+// reports on its own thread. A burst that fills the queue is not lost but
+// coalesced: further reports of the folder are dropped and, once the queue
+// has been emptied, one SHCNE_UPDATEDIR for the watched folder stands for
+// them. The same happens when the platform itself reports an overflow.
+
+#include <windows.h>
+
+#include <deque>
+#include <future>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "shell/ShellChangeReport.h"
+
+struct TDirectoryWatch {
+  std::string Path;
+  bool WatchSubTree = false;
+};
+
+class TDirectoryWatcher {
+ public:
+  static constexpr std::size_t kDefaultCapacity = 1024;
+
+  // Only events in EventMask are reported. Folders that cannot be opened are
+  // left out.
+  TDirectoryWatcher(const std::vector<TDirectoryWatch>& Folders, LONG EventMask, HWND Window,
+                    UINT WakeMessage, std::size_t Capacity = kDefaultCapacity);
+  // Stops the thread and closes every handle.
+  ~TDirectoryWatcher();
+  TDirectoryWatcher(const TDirectoryWatcher&) = delete;
+  TDirectoryWatcher& operator=(const TDirectoryWatcher&) = delete;
+
+  // Moves up to Max waiting reports to Out, oldest first; returns how many
+  // are still waiting. When none are left, the next report wakes the owner
+  // again.
+  std::size_t Take(std::vector<TShellChangeReport>& Out, std::size_t Max);
+
+  // Number of folder handles open: one for folder names and one for files
+  // per watched folder, as the mask asks; more where subtrees are emulated.
+  std::size_t HandleCount() const { return FWatches.size(); }
+  // The most reports that were ever waiting at once.
+  std::size_t HighWater() const;
+
+ private:
+  struct TWatch;
+
+  void OpenWatch(const std::string& Root, bool SubTree, bool Folders, std::size_t RootIndex);
+  bool Arm(TWatch& Watch);
+  void Run(std::promise<void> Armed);
+  void Drain(std::size_t Pending);
+  void Parse(TWatch& Watch, DWORD Bytes);
+  void Report(TWatch& Watch, LONG Event, const std::string& Path1, const std::string& Path2 = {});
+  void Overflow(std::size_t RootIndex);
+
+  LONG FEventMask;
+  HWND FWindow;
+  UINT FWakeMessage;
+  std::size_t FCapacity;
+  HANDLE FPort = nullptr;
+  std::vector<std::string> FRoots;
+  std::vector<std::unique_ptr<TWatch>> FWatches;
+  std::thread FThread;
+
+  mutable std::mutex FLock;
+  std::deque<TShellChangeReport> FQueue;
+  std::vector<bool> FOverflowed;
+  bool FWakePending = false;
+  std::size_t FHighWater = 0;
+};

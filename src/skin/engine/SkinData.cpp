@@ -1,0 +1,211 @@
+#include "skin/engine/SkinData.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "skin/archive/SkinStream.h"
+#include "skin/definition/SkinBlobLoader.h"
+#include "skin/render/WinSkinSystem.h"
+#include "toolkit/portable/ClassBuilder.h"
+
+const TClassInfo& TSkinData::StaticClass() {
+  using S = TSkinData;
+  static const TClassInfo info =
+      TClassBuilder<S>("TSkinData", &TComponent::StaticClass())
+          .Creatable()
+          .Prop("Active", &S::GetActive, &S::SetActive, false)
+          .Prop("DisableTag", &S::GetDisableTag, &S::SetDisableTag, 99)
+          .Prop("SkinControls", &S::GetSkinControls, &S::SetSkinControls, DefaultSkinControls())
+          .Prop("Options", &S::GetOptions, &S::SetOptions, TSkinOptions{xoPreview, xoToolbarBK})
+          .Prop("Skin3rd", &S::GetSkin3rd, &S::SetSkin3rd, DefaultSkin3rd())
+          .Prop("SkinFile", &S::GetSkinFile, &S::SetSkinFile, std::string())
+          .PropNoDefault("SkinStore", &S::GetSkinStore, &S::SetSkinStore)
+          .Prop("SkinFormtype", &S::GetSkinFormtype, &S::SetSkinFormtype, sfMainform)
+          .PropNoDefault("Version", &S::GetVersion, &S::SetVersion)
+          .Prop("MenuUpdate", &S::GetMenuUpdate, &S::SetMenuUpdate, true)
+          .Prop("MenuMerge", &S::GetMenuMerge, &S::SetMenuMerge, false)
+          .EventProp("OnFormSkin", &S::OnFormSkin)
+          .EventProp("OnSkinChanged", &S::OnSkinChanged)
+          .EventProp("OnSkinControl", &S::OnSkinControl)
+          .EventProp("OnBeforeSkinForm", &S::OnBeforeSkinForm)
+          .EventProp("OnAfterSkinForm", &S::OnAfterSkinForm)
+          .Info();
+  return info;
+}
+FW_REGISTER_CLASS(TSkinData);
+
+TSkinControlTypes TSkinData::DefaultSkinControls() {
+  TSkinControlTypes all;
+  for (int i = xcMainMenu; i <= xcFastReport; ++i) all.Include(static_cast<TSkinControlType>(i));
+  all.Exclude(xcMenuItem);
+  all.Exclude(xcFastReport);
+  return all;
+}
+
+// Foreign control classes and the built-in kind each is skinned as. Three
+// rows appear twice; the list is kept as it has always been.
+const std::vector<std::string>& TSkinData::DefaultSkin3rd() {
+  static const std::vector<std::string> rows = {
+      "TCategoryButtons=scrollbar",
+      "TPngBitBtn=pngbitbtn",
+      "TVirtualStringTree=scrollbar",
+      "TVirtualDrawTree=scrollbar",
+      "TTBXDockablePanel=Panel",
+      "TAdvPanelGroup=scrollbar",
+      "TComboboxex=combobox",
+      "TRxSpeedButton=speedbutton",
+      "THTMLViewer=scrollbar",
+      "TDBCtrlGrid=scrollbar",
+      "TfrSpeedButton=speedbutton",
+      "TfrTBButton=speedbutton",
+      "TControlBar=Panel",
+      "TTBDock=Panel",
+      "TTBToolbar=Panel",
+      "TImageEnMView=scrollbar",
+      "TImageEnView=scrollbar",
+      "TAdvMemo=scrollbar",
+      "TDBAdvMemo=scrollbar",
+      "TcxDBLookupComboBox=combobox",
+      "TcxDBComboBox=combobox",
+      "TcxDBDateEdit=combobox",
+      "TcxDBImageComboBox=combobox",
+      "TcxDBCalcEdit=combobox",
+      "TcxDBBlobEdit=combobox",
+      "TcxDBPopupEdit=combobox",
+      "TcxDBFontNameComboBox=combobox",
+      "TcxDBShellComboBox=combobox",
+      "TRxLookupEdit=combobox",
+      "TRxDBLookupCombo=combobox",
+      "TRzGroup=panel",
+      "TRzButton=button",
+      "TRzBitbtn=bitbtn",
+      "TRzMenuButton=menubtn",
+      "TRzCheckGroup=CheckGroup",
+      "TRzRadioGroup=Radiogroup",
+      "TRzButtonEdit=Edit",
+      "TRzDBRadioGroup=Radiogroup",
+      "TRzDBRadioButton=Radiobutton",
+      "TRzDateTimeEdit=combobox",
+      "TRzColorEdit=combobox",
+      "TRzDateTimePicker=combobox",
+      "TRzDBDateTimeEdit=combobox",
+      "TRzDbColorEdit=combobox",
+      "TRzDBDateTimePicker=combobox",
+      "TLMDButton=bitbtn",
+      "TLMDGroupBox=Groupbox",
+      "TDBCheckboxEh=Checkbox",
+      "TDBCheckboxEh=Checkbox",
+      "TLMDCHECKBOX=Checkbox",
+      "TLMDDBCHECKBOX=Checkbox",
+      "TLMDRadiobutton=Radiobutton",
+      "TLMDCalculator=panel",
+      "TLMDGROUPBOX=Panel",
+      "TLMDSIMPLEPANEL=Panel",
+      "TLMDDBCalendar=Panel",
+      "TLMDButtonPanel=Panel",
+      "TLMDLMDCalculator=Panel",
+      "TLMDHeaderPanel=Panel",
+      "TLMDTechnicalLine=Panel",
+      "TLMDLMDClock=Panel",
+      "TLMDTrackbar=panel",
+      "TLMDListCombobox=combobox",
+      "TLMDCheckListCombobox=combobox",
+      "TLMDHeaderListCombobox=combobox",
+      "TLMDImageCombobox=combobox",
+      "TLMDColorCombobox=combobox",
+      "TLMDFontCombobox=combobox",
+      "TLMDFontSizeCombobox=combobox",
+      "TLMDFontSizeCombobox=combobox",
+      "TLMDPrinterCombobox=combobox",
+      "TLMDDriveCombobox=combobox",
+      "TLMDCalculatorComboBox=combobox",
+      "TLMDTrackBarComboBox=combobox",
+      "TLMDCalendarComboBox=combobox",
+      "TLMDTreeComboBox=combobox",
+      "TLMDRADIOGROUP=radiogroup",
+      "TLMDCheckGroup=CheckGroup",
+      "TLMDDBRADIOGROUP=radiogroup",
+      "TLMDDBCheckGroup=CheckGroup",
+      "TLMDCalculatorEdit=edit",
+      "TLMDEDIT=Edit",
+      "TLMDMASKEDIT=Edit",
+      "TLMDBROWSEEDIT=Edit",
+      "TLMDEXTSPINEDIT=Edit",
+      "TLMDCALENDAREDIT=Edit",
+      "TLMDFILEOPENEDIT=Edit",
+      "TLMDFILESAVEEDIT=Edit",
+      "TLMDCOLOREDIT=Edit",
+      "TLMDDBEDIT=Edit",
+      "TLMDDBMASKEDIT=Edit",
+      "TLMDDBEXTSPINEDIT=Edit",
+      "TLMDDBSPINEDIT=Edit",
+      "TLMDDBEDITDBLookup=Edit",
+      "TLMDEDITDBLookup=Edit",
+      "TDBLookupCombobox=Combobox",
+      "TWWDBCombobox=Combobox",
+      "TWWDBLookupCombo=Combobox",
+      "TWWDBCombobox=Combobox",
+      "TWWKeyCombo=Combobox",
+      "TWWTempKeyCombo=combobox",
+      "TWWDBDateTimePicker=Combobox",
+      "TWWRADIOGROUP=radiogroup",
+      "TWWDBEDIT=Edit",
+      "TcxButton=bitbtn",
+      "TcxDBRadioGroup=radiogroup",
+      "TcxRadioGroup=radiogroup",
+      "TcxGroupbox=groupbox",
+      "TOVCPICTUREFIELD=Edit",
+      "TOVCDBPICTUREFIELD=Edit",
+      "TOVCSLIDEREDIT=Edit",
+      "TOVCDBSLIDEREDIT=Edit",
+      "TOVCSIMPLEFIELD=Edit",
+      "TOVCDBSIMPLEFIELD=Edit",
+      "TO32DBFLEXEDIT=Edit",
+      "TOVCNUMERICFIELD=Edit",
+      "TOVCDBNUMERICFIELD=Edit",
+  };
+  return rows;
+}
+
+TSkinData::TSkinData(TComponent* AOwner)
+    : TComponent(AOwner), FSkinControls(DefaultSkinControls()), FSkin3rd(DefaultSkin3rd()) {}
+
+std::string TSkinData::GetSkinStore() const {
+  return Designing() && !FSkinBuffer.empty() ? "(Good)" : "(none)";
+}
+
+bool TSkinData::ReadBinaryProperty(std::string_view Name, const std::vector<std::uint8_t>& Bytes) {
+  if (Name != "SkinStream") return TComponent::ReadBinaryProperty(Name, Bytes);
+  TBytes buffer;
+  // A stream shorter than the length it states is refused whole rather than
+  // read short: half a skin would decode into garbage.
+  if (!SkinStream::Read(Bytes, buffer))
+    throw EComponentError("The embedded skin of " + GetName() + " is truncated");
+  if (buffer.empty()) return true;
+  FSkinBuffer = std::move(buffer);
+  if (!Designing()) LoadSkin();
+  return true;
+}
+
+bool TSkinData::LoadSkin() {
+  FSkinNotLoaded = true;
+  if (Designing() || FSkinBuffer.empty()) return false;
+  TWinSkinSystem::Install();
+  if (!LoadSkinBlob(FSkinBuffer, FSkin)) return false;
+  FSkinNotLoaded = false;
+  return true;
+}
+
+void TSkinData::SetSkinFile(const std::string& Value) {
+  FSkinNotLoaded = true;
+  FSkinFile = Value;
+  if (Designing()) {
+    if (!Value.empty()) FSkinBuffer.clear();
+    return;
+  }
+  if (Value.empty()) return;
+  std::ifstream file(Value, std::ios::binary);
+  if (!file) return;
+  FSkinBuffer.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  LoadSkin();
+}

@@ -1,0 +1,111 @@
+#pragma once
+// The skin component a form carries: the compressed skin (embedded in the
+// form description as "SkinStream", or read from SkinFile), the skin parsed
+// from it, and the switches that say what is skinned.
+//
+// Only loading is done here. Nothing in the program skins windows yet: there
+// is no window manager, so Active is stored and read back and has no effect,
+// the events are stored and never fired, and a new SkinFile is loaded but
+// not applied to any window.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "skin/archive/Bytes.h"
+#include "skin/definition/ParsedSkin.h"
+#include "toolkit/Control.h"
+#include "toolkit/portable/Component.h"
+
+FW_ENUM(TSkinOption, xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround,
+        xoNoFocusRect, xoToolbarBK, xoToolbarButton, xoMDIChildBorder, xoMenuBG, xoFormScrollbar)
+using TSkinOptions = TSet<TSkinOption>;
+
+FW_ENUM(TSkinControlType, xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo,
+        xcCheckBox, xcRadioButton, xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn,
+        xcSpeedButton, xcSpin, xcPanel, xcGroupBox, xcStatusBar, xcTab, xcTrackBar, xcSystemMenu,
+        xcFastReport)
+using TSkinControlTypes = TSet<TSkinControlType>;
+
+FW_ENUM(TSkinFormType, sfMainform, sfOnlyThisForm, sfDialog, sfDLL)
+
+class TSkinData;
+
+using TOnFormSkin = TEvent<TObject*, const std::string&, bool&>;
+using TOnSkinForm = TEvent<TObject*, HWND, const std::string&>;
+using TOnSkinControl =
+    TEvent<TComponent*, TSkinData*, TControl*, TControl*, const std::string&, TComponent*&>;
+
+class TSkinData : public TComponent {
+  FW_CLASS(TSkinData)
+ public:
+  explicit TSkinData(TComponent* AOwner);
+
+  static TSkinControlTypes DefaultSkinControls();
+  static const std::vector<std::string>& DefaultSkin3rd();
+
+  bool GetActive() const { return FActive; }
+  void SetActive(bool Value) { FActive = Value; }
+  int GetDisableTag() const { return FDisableTag; }
+  void SetDisableTag(int Value) { FDisableTag = Value; }
+  TSkinControlTypes GetSkinControls() const { return FSkinControls; }
+  void SetSkinControls(TSkinControlTypes Value) { FSkinControls = Value; }
+  TSkinOptions GetOptions() const { return FOptions; }
+  void SetOptions(TSkinOptions Value) { FOptions = Value; }
+  std::vector<std::string> GetSkin3rd() const { return FSkin3rd; }
+  void SetSkin3rd(const std::vector<std::string>& Value) { FSkin3rd = Value; }
+  std::string GetSkinFile() const { return FSkinFile; }
+  // At run time a file that exists replaces the skin buffer and is loaded;
+  // a missing file changes nothing but the name.
+  void SetSkinFile(const std::string& Value);
+  // "(Good)" in a designer with a skin embedded, "(none)" otherwise.
+  std::string GetSkinStore() const;
+  void SetSkinStore(const std::string&) {}
+  TSkinFormType GetSkinFormtype() const { return FSkinFormtype; }
+  void SetSkinFormtype(TSkinFormType Value) { FSkinFormtype = Value; }
+  std::string GetVersion() const { return "4.72.02.27"; }
+  void SetVersion(const std::string&) {}
+  bool GetMenuUpdate() const { return FMenuUpdate; }
+  void SetMenuUpdate(bool Value) { FMenuUpdate = Value; }
+  bool GetMenuMerge() const { return FMenuMerge; }
+  void SetMenuMerge(bool Value) { FMenuMerge = Value; }
+
+  TOnFormSkin OnFormSkin;
+  TNotifyEvent OnSkinChanged;
+  TOnSkinControl OnSkinControl;
+  TOnSkinForm OnBeforeSkinForm;
+  TOnSkinForm OnAfterSkinForm;
+
+  // Receives "SkinStream": a non-empty stream replaces the skin buffer and,
+  // outside a designer, is loaded at once.
+  bool ReadBinaryProperty(std::string_view Name, const std::vector<std::uint8_t>& Bytes) override;
+
+  // Loads the skin buffer into the parsed skin; false when there is no
+  // skin to load or its archive is not understood (the user has been told).
+  bool LoadSkin();
+
+  // The compressed skin, without the stream's length prefix.
+  const TBytes& SkinBuffer() const { return FSkinBuffer; }
+  bool SkinLoaded() const { return !FSkinNotLoaded; }
+  const TParsedSkin& Skin() const { return FSkin; }
+
+ private:
+  bool Designing() const { return ComponentState().Contains(csDesigning); }
+
+  bool FActive = false;
+  int FDisableTag = 99;
+  TSkinControlTypes FSkinControls;
+  TSkinOptions FOptions{xoPreview, xoToolbarBK};
+  std::vector<std::string> FSkin3rd;
+  std::string FSkinFile;
+  TSkinFormType FSkinFormtype = sfMainform;
+  bool FMenuUpdate = true;
+  bool FMenuMerge = false;
+
+  TBytes FSkinBuffer;
+  bool FSkinNotLoaded = true;
+  TParsedSkin FSkin;
+};

@@ -1,0 +1,477 @@
+// The change notifier: registration, decoding of the shell's reports, and the
+// disk watcher that stands in for the shell's reports of changes on disk.
+#include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#include "TempFolder.h"
+#include "shell/ShellChangeNotifier.h"
+#include "shell/ShellModule.h"
+
+namespace {
+
+// Registration functions that only record what they were asked.
+struct TFakeShell {
+  int Registrations = 0;
+  int Deregistrations = 0;
+  HWND Window = nullptr;
+  int Sources = 0;
+  LONG Events = 0;
+  UINT Message = 0;
+  std::vector<SHChangeNotifyEntry> Entries;
+  std::vector<std::string> EntryPaths;
+  ULONG NextHandle = 7;
+};
+TFakeShell Fake;
+
+ULONG WINAPI FakeRegister(HWND Window, int Sources, LONG Events, UINT Message, int Count,
+                          const SHChangeNotifyEntry* Entries) {
+  ++Fake.Registrations;
+  Fake.Window = Window;
+  Fake.Sources = Sources;
+  Fake.Events = Events;
+  Fake.Message = Message;
+  Fake.Entries.assign(Entries, Entries + Count);
+  Fake.EntryPaths.clear();
+  for (int i = 0; i < Count; ++i) Fake.EntryPaths.push_back(IDListToPath(Entries[i].pidl));
+  return Fake.NextHandle;
+}
+
+BOOL WINAPI FakeDeregister(ULONG) {
+  ++Fake.Deregistrations;
+  return TRUE;
+}
+
+const TShellChangeFunctions FakeFunctions{FakeRegister, FakeDeregister};
+const TShellChangeFunctions NoFunctions{};
+
+// Events as "Name: path [-> path]" in the order they fired.
+struct TEventLog {
+  std::vector<std::string> Lines;
+  std::vector<bool> Interrupts;
+
+  void Connect(TCustomVintoShellChangeNotifier& Notifier) {
+    Notifier.OnMkDir = Plain("MkDir");
+    Notifier.OnRmDir = Plain("RmDir");
+    Notifier.OnCreate = Plain("Create");
+    Notifier.OnDelete = Plain("Delete");
+    Notifier.OnRenameFolder = Rename("RenameFolder");
+    Notifier.OnRenameItem = Rename("RenameItem");
+  }
+  TShellChangeEvent Plain(const std::string& Name) {
+    return [this, Name](TCustomVintoShellChangeNotifier*, const std::string& Item, bool Interrupt) {
+      Lines.push_back(Name + ": " + Item);
+      Interrupts.push_back(Interrupt);
+    };
+  }
+  TShellChangeRenameEvent Rename(const std::string& Name) {
+    return [this, Name](TCustomVintoShellChangeNotifier*, const std::string& From,
+                        const std::string& To, bool Interrupt) {
+      Lines.push_back(Name + ": " + From + " -> " + To);
+      Interrupts.push_back(Interrupt);
+    };
+  }
+};
+
+// Runs the message loop until Done() holds or Milliseconds pass.
+template <typename Predicate>
+bool PumpUntil(Predicate Done, DWORD Milliseconds = 5000) {
+  const DWORD start = GetTickCount();
+  while (!Done()) {
+    if (GetTickCount() - start > Milliseconds) return false;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return true;
+}
+
+void Pump(DWORD Milliseconds) {
+  PumpUntil([] { return false; }, Milliseconds);
+}
+
+// Sends a report to the notifier the way the shell posts one.
+void SendReport(TCustomVintoShellChangeNotifier& Notifier, LONG Event, LPCITEMIDLIST First,
+                LPCITEMIDLIST Second = nullptr) {
+  LPCITEMIDLIST lists[2] = {First, Second};
+  SendMessageA(Notifier.Handle(), Notifier.MessageId(), reinterpret_cast<WPARAM>(lists),
+               static_cast<LPARAM>(static_cast<DWORD>(Event)));
+}
+
+class NotifierWithFakeShell : public ::testing::Test {
+ protected:
+  void SetUp() override { Fake = TFakeShell(); }
+};
+
+}  // namespace
+
+TEST_F(NotifierWithFakeShell, WithoutHandlersNothingRegisters) {
+  TVintoShellChangeNotifier notifier(FakeFunctions);
+  notifier.AddWatch(TShellModule::Instance().DesktopIDList(), true);
+  notifier.SetActive(true);
+  EXPECT_TRUE(notifier.Active());
+  EXPECT_EQ(Fake.Registrations, 0);
+  EXPECT_EQ(notifier.RegistrationHandle(), 0u);
+  EXPECT_EQ(notifier.WatcherHandleCount(), 0u);
+}
+
+TEST_F(NotifierWithFakeShell, RegistersTheWatchListForTheAssignedEvents) {
+  TTempFolder temp;
+  TIDListHolder folder(PathToIDList(temp.Path()));
+  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TEventLog log;
+  notifier.OnMkDir = log.Plain("MkDir");
+  notifier.OnRenameFolder = log.Rename("RenameFolder");
+  notifier.OnAssocChanged = [](TCustomVintoShellChangeNotifier*, bool) {};
+  notifier.AddWatch(folder.Get(), true);
+  notifier.AddWatch(TShellModule::Instance().DesktopIDList(), false);
+  // Without watches nothing registers either.
+  notifier.ClearWatches();
+  notifier.SetActive(true);
+  EXPECT_EQ(Fake.Registrations, 0);
+  notifier.SetActive(false);
+  notifier.AddWatch(folder.Get(), true);
+  notifier.AddWatch(TShellModule::Instance().DesktopIDList(), false);
+
+  notifier.SetActive(true);
+  notifier.SetActive(true);  // no change: nothing happens
+  ASSERT_EQ(Fake.Registrations, 1);
+  EXPECT_EQ(Fake.Window, notifier.Handle());
+  EXPECT_EQ(Fake.Sources, SHCNRF_InterruptLevel | SHCNRF_ShellLevel);
+  EXPECT_EQ(Fake.Events, LONG(SHCNE_MKDIR | SHCNE_RENAMEFOLDER | SHCNE_ASSOCCHANGED));
+  EXPECT_EQ(Fake.Message, RegisterWindowMessageA("MsgId_VintoShellChangeNotifier"));
+  ASSERT_EQ(Fake.Entries.size(), 2u);
+  EXPECT_EQ(Fake.Entries[0].fRecursive, -1);
+  EXPECT_EQ(Fake.Entries[1].fRecursive, 0);
+  EXPECT_EQ(lstrcmpiA(Fake.EntryPaths[0].c_str(), temp.Path().c_str()), 0);
+  EXPECT_NE(Fake.Entries[0].pidl, folder.Get());  // a copy
+  EXPECT_EQ(notifier.RegistrationHandle(), 7u);
+  // Both entries have paths (the desktop's is its folder on disk), so both are
+  // watched on disk as well: one handle each for folder names, as the mask
+  // asks for no file events.
+  EXPECT_EQ(notifier.WatcherHandleCount(), 2u);
+
+  notifier.SetActive(false);
+  notifier.SetActive(false);
+  EXPECT_EQ(Fake.Deregistrations, 1);
+  EXPECT_EQ(notifier.RegistrationHandle(), 0u);
+  EXPECT_EQ(notifier.WatcherHandleCount(), 0u);
+  EXPECT_EQ(notifier.Watches().size(), 2u);  // the watch list stays
+}
+
+TEST_F(NotifierWithFakeShell, RefusedRegistrationIsRetriedOnlyAfterSwitchingOff) {
+  Fake.NextHandle = 0;
+  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TEventLog log;
+  log.Connect(notifier);
+  notifier.AddWatch(TShellModule::Instance().DesktopIDList(), true);
+  notifier.SetActive(true);
+  notifier.SetActive(true);
+  EXPECT_EQ(Fake.Registrations, 1);
+  notifier.SetActive(false);
+  EXPECT_EQ(Fake.Deregistrations, 0);  // nothing held
+  notifier.SetActive(true);
+  EXPECT_EQ(Fake.Registrations, 2);
+}
+
+TEST_F(NotifierWithFakeShell, MissingShellFunctionsDoNothing) {
+  TTempFolder temp;
+  TIDListHolder folder(PathToIDList(temp.Path()));
+  TVintoShellChangeNotifier notifier(NoFunctions);
+  TEventLog log;
+  log.Connect(notifier);
+  notifier.AddWatch(folder.Get(), false);
+  notifier.SetActive(true);
+  EXPECT_EQ(notifier.RegistrationHandle(), 0u);
+  temp.MakeFolder("unseen");
+  Pump(300);
+  EXPECT_TRUE(log.Lines.empty());
+  notifier.SetActive(false);
+}
+
+TEST_F(NotifierWithFakeShell, FoldersCollectionFillsTheWatchList) {
+  TTempFolder temp;
+  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TEventLog log;
+  log.Connect(notifier);
+  notifier.Folders().Add(temp.Path(), true);
+  notifier.Folders().Add("", true);                        // skipped
+  notifier.Folders().Add(temp / "does not exist", false);  // skipped
+  notifier.Folders().Add("sfDrives", false);
+  notifier.SetActive(true);
+  ASSERT_EQ(Fake.Entries.size(), 2u);
+  EXPECT_EQ(lstrcmpiA(Fake.EntryPaths[0].c_str(), temp.Path().c_str()), 0);
+  EXPECT_EQ(Fake.Entries[0].fRecursive, -1);
+  EXPECT_EQ(Fake.EntryPaths[1], "");  // the drives folder has no path
+  EXPECT_EQ(notifier.Watches().size(), 2u);
+}
+
+TEST_F(NotifierWithFakeShell, DecodesReportsAndDropsRepeats) {
+  TTempFolder temp;
+  TIDListHolder a(PathToIDList(temp.MakeFolder("a")));
+  TIDListHolder b(PathToIDList(temp.MakeFolder("b")));
+  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TEventLog log;
+  log.Connect(notifier);
+  bool assocInterrupt = false;
+  int assocCount = 0;
+  notifier.OnAssocChanged = [&](TCustomVintoShellChangeNotifier* Sender, bool Interrupt) {
+    EXPECT_EQ(Sender, &notifier);
+    assocInterrupt = Interrupt;
+    ++assocCount;
+  };
+
+  SendReport(notifier, SHCNE_MKDIR, a.Get());
+  SendReport(notifier, SHCNE_MKDIR, a.Get());  // the same again: no event
+  SendReport(notifier, SHCNE_MKDIR, b.Get());
+  SendReport(notifier, SHCNE_MKDIR, a.Get());  // after another: fires again
+  SendReport(notifier, SHCNE_RENAMEFOLDER, a.Get(), b.Get());
+  SendReport(notifier, SHCNE_RMDIR | SHCNE_INTERRUPT, b.Get());
+  SendReport(notifier, SHCNE_CREATE, nullptr);
+  SendReport(notifier, SHCNE_MKDIR | SHCNE_RMDIR, a.Get());  // not one event: nothing
+  SendReport(notifier, SHCNE_ASSOCCHANGED | SHCNE_INTERRUPT, nullptr);
+
+  const std::string pa = IDListToPath(a.Get()), pb = IDListToPath(b.Get());
+  EXPECT_EQ(log.Lines, (std::vector<std::string>{"MkDir: " + pa, "MkDir: " + pb, "MkDir: " + pa,
+                                                 "RenameFolder: " + pa + " -> " + pb,
+                                                 "RmDir: " + pb, "Create: "}));
+  EXPECT_EQ(log.Interrupts, (std::vector<bool>{false, false, false, false, true, false}));
+  EXPECT_EQ(assocCount, 1);
+  EXPECT_TRUE(assocInterrupt);
+  // Other messages go to the default handling.
+  EXPECT_EQ(SendMessageA(notifier.Handle(), WM_USER + 5, 0, 0), 0);
+}
+
+TEST_F(NotifierWithFakeShell, FreeSpaceNamesTheDriveRoot) {
+  TVintoShellChangeNotifier notifier(FakeFunctions);
+  std::vector<std::string> roots;
+  notifier.OnFreeSpace = [&](TCustomVintoShellChangeNotifier*, const std::string& Item, bool) {
+    roots.push_back(Item);
+  };
+  // One double-word item: count 6, then the drive mask; then the terminator.
+  const auto drives = [](std::int32_t Mask) {
+    std::vector<BYTE> item = {6, 0, 0, 0, 0, 0, 0, 0};
+    std::memcpy(&item[2], &Mask, 4);
+    return item;
+  };
+  std::vector<BYTE> d = drives(1 << 3), cd = drives((1 << 2) | (1 << 3)), none = drives(0);
+  SendReport(notifier, SHCNE_FREESPACE, reinterpret_cast<LPCITEMIDLIST>(d.data()));
+  SendReport(notifier, SHCNE_FREESPACE, reinterpret_cast<LPCITEMIDLIST>(none.data()));
+  SendReport(notifier, SHCNE_FREESPACE, reinterpret_cast<LPCITEMIDLIST>(cd.data()));
+  EXPECT_EQ(roots, (std::vector<std::string>{"D:\\", "", "D:\\"}));
+}
+
+namespace {
+
+// A real notifier on a temporary folder, reports coming from the disk.
+class NotifierOnDisk : public ::testing::Test {
+ protected:
+  void Watch(const std::string& Path, bool SubTree) {
+    List.Reset(PathToIDList(Path));
+    ASSERT_TRUE(List);
+    Log.Connect(Notifier);
+    Notifier.AddWatch(List.Get(), SubTree);
+    Notifier.SetActive(true);
+    ASSERT_GT(Notifier.WatcherHandleCount(), 0u);
+  }
+  // Waits for Expected, then a little longer to catch anything extra.
+  void ExpectEvents(const std::vector<std::string>& Expected) {
+    PumpUntil([&] { return Log.Lines.size() >= Expected.size(); });
+    Pump(300);
+    EXPECT_EQ(Log.Lines, Expected);
+    Log.Lines.clear();
+  }
+
+  TTempFolder Temp;
+  TIDListHolder List;
+  TVintoShellChangeNotifier Notifier;
+  TEventLog Log;
+};
+
+}  // namespace
+
+TEST_F(NotifierOnDisk, FoldersAndFilesCreatedRenamedAndRemoved) {
+  Watch(Temp.Path(), false);
+  const std::string folder = Temp / "Reports", renamed = Temp / "Archive";
+  const std::string file = Temp / "notes.txt", renamedFile = Temp / "old notes.txt";
+
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  ExpectEvents({"MkDir: " + folder});
+  ASSERT_TRUE(MoveFileA(folder.c_str(), renamed.c_str()));
+  ExpectEvents({"RenameFolder: " + folder + " -> " + renamed});
+  ASSERT_TRUE(RemoveDirectoryA(renamed.c_str()));
+  ExpectEvents({"RmDir: " + renamed});
+
+  Temp.MakeFile("notes.txt");
+  ExpectEvents({"Create: " + file});
+  ASSERT_TRUE(MoveFileA(file.c_str(), renamedFile.c_str()));
+  ExpectEvents({"RenameItem: " + file + " -> " + renamedFile});
+  ASSERT_TRUE(DeleteFileA(renamedFile.c_str()));
+  ExpectEvents({"Delete: " + renamedFile});
+  for (bool interrupt : Log.Interrupts) EXPECT_FALSE(interrupt);
+}
+
+TEST_F(NotifierOnDisk, WritingAFileUpdatesIt) {
+  const std::string file = Temp.MakeFile("data.bin", "one");
+  std::vector<std::string> updates;
+  Notifier.OnUpdateItem = [&](TCustomVintoShellChangeNotifier*, const std::string& Item, bool) {
+    updates.push_back(Item);
+  };
+  Watch(Temp.Path(), false);
+  Temp.MakeFile("data.bin", "two, longer");
+  PumpUntil([&] { return !updates.empty(); });
+  Pump(300);
+  ASSERT_FALSE(updates.empty());
+  for (const std::string& item : updates) EXPECT_EQ(item, file);
+  // Folder contents changing is no update of the folder itself.
+  Temp.MakeFolder("sub");
+  Temp.MakeFile("sub\\inner.txt");
+  Pump(300);
+  for (const std::string& item : updates) EXPECT_EQ(item, file);
+}
+
+TEST_F(NotifierOnDisk, SubTreeFromTheStart) {
+  Watch(Temp.Path(), true);
+  const std::string deep = Temp.MakeFolder("level1");
+  ExpectEvents({"MkDir: " + deep});
+  const std::string folder = Temp / "level1\\level2";
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  ExpectEvents({"MkDir: " + folder});
+}
+
+TEST_F(NotifierOnDisk, DeeperChangesOnlyWithSubTreeWatching) {
+  const std::string deep = Temp.MakeFolder("level1");
+  Watch(Temp.Path(), false);
+  Temp.MakeFolder("level1\\hidden from view");
+  Temp.MakeFile("level1\\unseen.txt");
+  Temp.MakeFolder("seen");
+  ExpectEvents({"MkDir: " + (Temp / "seen")});
+
+  Notifier.SetActive(false);
+  Notifier.ClearWatches();
+  Notifier.AddWatch(List.Get(), true);
+  Notifier.SetActive(true);
+  const std::string folder = Temp / "level1\\level2";
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  ExpectEvents({"MkDir: " + folder});
+  Temp.MakeFile("level1\\level2\\deep.txt");
+  ExpectEvents({"Create: " + (Temp / "level1\\level2\\deep.txt")});
+  ASSERT_TRUE(MoveFileA(folder.c_str(), (deep + "\\moved").c_str()));
+  ExpectEvents({"RenameFolder: " + folder + " -> " + deep + "\\moved"});
+}
+
+// Where the shell reports too, the disk watcher's report of the same change
+// is dropped, whichever comes first.
+TEST_F(NotifierWithFakeShell, ShellAndDiskReportsOfOneChangeFireOnce) {
+  TTempFolder temp;
+  TIDListHolder root(PathToIDList(temp.Path()));
+  const std::string early = temp.MakeFolder("early");
+  TIDListHolder earlyList(PathToIDList(early));
+  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TEventLog log;
+  log.Connect(notifier);
+  notifier.AddWatch(root.Get(), false);
+  notifier.SetActive(true);
+  ASSERT_NE(notifier.RegistrationHandle(), 0u);
+
+  // Shell first, disk later.
+  SendReport(notifier, SHCNE_RMDIR, earlyList.Get());
+  ASSERT_TRUE(RemoveDirectoryA(early.c_str()));
+  Pump(500);
+  EXPECT_EQ(log.Lines, (std::vector<std::string>{"RmDir: " + early}));
+
+  // Disk first, shell later; something else in between.
+  const std::string late = temp.MakeFolder("late");
+  PumpUntil([&] { return log.Lines.size() == 2; });
+  temp.MakeFolder("other");
+  PumpUntil([&] { return log.Lines.size() == 3; });
+  TIDListHolder lateList(PathToIDList(late));
+  SendReport(notifier, SHCNE_MKDIR, lateList.Get());
+  Pump(200);
+  EXPECT_EQ(log.Lines, (std::vector<std::string>{"RmDir: " + early, "MkDir: " + late,
+                                                 "MkDir: " + (temp / "other")}));
+}
+
+namespace {
+
+DWORD ThreadCount() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 entry{sizeof entry};
+  DWORD count = 0;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+    count += entry.th32OwnerProcessID == GetCurrentProcessId();
+  CloseHandle(snapshot);
+  return count;
+}
+
+}  // namespace
+
+TEST_F(NotifierOnDisk, SwitchingOnAndOffLeaksNothing) {
+  Temp.MakeFolder("a");
+  Watch(Temp.Path(), true);
+  Notifier.OnUpdateItem = Log.Plain("UpdateItem");
+  Notifier.SetActive(false);
+  Notifier.SetActive(true);  // warm up whatever the system creates once
+  Notifier.SetActive(false);
+  DWORD handlesBefore = 0;
+  GetProcessHandleCount(GetCurrentProcess(), &handlesBefore);
+  const DWORD threadsBefore = ThreadCount();
+  for (int i = 0; i < 100; ++i) {
+    Notifier.SetActive(true);
+    // The folder and its subfolder, for folder names and for files (the
+    // subfolder has a watch of its own only where subtrees need emulating).
+    ASSERT_GE(Notifier.WatcherHandleCount(), 2u);
+    if (i % 10 == 0) Temp.MakeFile("a\\touch.txt", std::to_string(i));
+    Notifier.SetActive(false);
+  }
+  Pump(200);
+  DWORD handlesAfter = 0;
+  GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
+  EXPECT_EQ(handlesAfter, handlesBefore);
+  EXPECT_EQ(ThreadCount(), threadsBefore);
+}
+
+// Ten thousand folders at once: the GUI thread keeps answering, every folder
+// is reported or the burst is summed up as an update of the watched folder,
+// and the waiting reports never exceed the watcher's capacity.
+TEST_F(NotifierOnDisk, BurstOfTenThousandFoldersStaysBounded) {
+  int made = 0, updatedRoot = 0;
+  Notifier.OnMkDir = [&](TCustomVintoShellChangeNotifier*, const std::string&, bool) { ++made; };
+  Notifier.OnUpdateDir = [&](TCustomVintoShellChangeNotifier*, const std::string& Item, bool) {
+    EXPECT_EQ(lstrcmpiA(Item.c_str(), Temp.Path().c_str()), 0);
+    ++updatedRoot;
+  };
+  List.Reset(PathToIDList(Temp.Path()));
+  Notifier.AddWatch(List.Get(), false);
+  Notifier.SetActive(true);
+
+  constexpr int kFolders = 10000;
+  std::atomic<bool> allMade{false};
+  std::thread maker([&] {
+    for (int i = 0; i < kFolders; ++i)
+      CreateDirectoryA((Temp / ("burst" + std::to_string(i))).c_str(), nullptr);
+    allMade = true;
+  });
+  // Measures how long the GUI thread goes without turning to its queue.
+  DWORD longestGap = 0, last = GetTickCount();
+  PumpUntil(
+      [&] {
+        const DWORD now = GetTickCount();
+        longestGap = std::max(longestGap, now - last);
+        last = now;
+        return allMade && (made == kFolders || updatedRoot > 0);
+      },
+      180000);
+  maker.join();
+  Pump(500);
+  EXPECT_TRUE(made == kFolders || updatedRoot > 0) << made << " folders, " << updatedRoot;
+  EXPECT_LE(made, kFolders);
+  EXPECT_LT(longestGap, 1000u);
+}

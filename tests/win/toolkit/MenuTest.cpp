@@ -1,0 +1,165 @@
+// Menus: items read from a description, the form's menu bar, commands
+// reaching the item, owner-draw events.
+#include <gtest/gtest.h>
+
+#include "ToolkitTestSupport.h"
+#include "toolkit/Form.h"
+#include "toolkit/Menu.h"
+#include "toolkit/portable/ClassBuilder.h"
+
+namespace {
+
+class TMenuForm : public TForm {
+  FW_CLASS(TMenuForm)
+ public:
+  using TForm::TForm;
+  TMainMenu* MainMenu1 = nullptr;
+  TMenuItem* Open1 = nullptr;
+  TPopupMenu* PopupMenu1 = nullptr;
+  std::vector<std::string> Log;
+  void Open1Click(TObject*) { Log.push_back("open"); }
+  void Open1Measure(TObject*, TCanvas*, int& Width, int& Height) {
+    Log.push_back("measure");
+    Width = 123;
+    Height = 31;
+  }
+  void Open1Draw(TObject*, TCanvas* Canvas, RECT Rect, bool Selected) {
+    Log.push_back(Selected ? "draw selected" : "draw");
+  }
+};
+
+const TClassInfo& TMenuForm::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TMenuForm>("TMenuForm", &TForm::StaticClass())
+                                     .Field("MainMenu1", &TMenuForm::MainMenu1)
+                                     .Field("Open1", &TMenuForm::Open1)
+                                     .Field("PopupMenu1", &TMenuForm::PopupMenu1)
+                                     .Method("Open1Click", &TMenuForm::Open1Click)
+                                     .Method("Open1Measure", &TMenuForm::Open1Measure)
+                                     .Method("Open1Draw", &TMenuForm::Open1Draw)
+                                     .Info();
+  return info;
+}
+
+const char* const kMenuForm = R"(object MenuForm: TMenuForm
+  ClientWidth = 300
+  ClientHeight = 100
+  Menu = MainMenu1
+  PopupMenu = PopupMenu1
+  object MainMenu1: TMainMenu
+    object File1: TMenuItem
+      Caption = '&File'
+      object Open1: TMenuItem
+        Caption = '&Open'
+        OnClick = Open1Click
+        OnMeasureItem = Open1Measure
+        OnDrawItem = Open1Draw
+      end
+      object N1: TMenuItem
+        Caption = '-'
+      end
+      object Hidden1: TMenuItem
+        Caption = 'Hidden'
+        Visible = False
+      end
+    end
+  end
+  object PopupMenu1: TPopupMenu
+    OwnerDraw = True
+    object Copy1: TMenuItem
+      Caption = 'Copy'
+      Checked = True
+    end
+  end
+end
+)";
+
+TEST(Menu, TheMenuBarIsBuiltFromTheItemsAndCommandsReachThem) {
+  Application->Initialize();
+  TMenuForm form(nullptr);
+  form.ReadDescription(kMenuForm);
+  HWND wnd = form.Handle();
+  HMENU bar = GetMenu(wnd);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar, form.MainMenu1->Handle());
+  ASSERT_EQ(GetMenuItemCount(bar), 1);
+  HMENU file = GetSubMenu(bar, 0);
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(GetMenuItemCount(file), 2);  // the hidden item is left out
+  char text[32];
+  GetMenuStringA(file, 0, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Open");
+  EXPECT_EQ(GetMenuItemID(file, 0), form.Open1->Command());
+  // With a menu bar the client area keeps the size the description asks.
+  RECT client;
+  GetClientRect(wnd, &client);
+  EXPECT_EQ(client.bottom, 100);
+
+  SendMessageA(wnd, WM_COMMAND, MAKEWPARAM(form.Open1->Command(), 0), 0);
+  EXPECT_EQ(form.Log, std::vector<std::string>{"open"});
+  form.Open1->SetEnabled(false);
+  form.Open1->Click();
+  EXPECT_EQ(form.Log.size(), 1u);
+
+  // Changing an item rebuilds the bar.
+  form.Open1->SetEnabled(true);
+  form.Open1->SetCaption("&Open...");
+  bar = GetMenu(wnd);
+  GetMenuStringA(GetSubMenu(bar, 0), 0, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Open...");
+}
+
+TEST(Menu, OwnerDrawMessagesGoToTheItemsEvents) {
+  Application->Initialize();
+  TMenuForm form(nullptr);
+  form.ReadDescription(kMenuForm);
+  HWND wnd = form.Handle();
+  MEASUREITEMSTRUCT mis{};
+  mis.CtlType = ODT_MENU;
+  mis.itemID = form.Open1->Command();
+  mis.itemData = reinterpret_cast<ULONG_PTR>(form.Open1);
+  EXPECT_TRUE(SendMessageA(wnd, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis)));
+  EXPECT_EQ(mis.itemWidth, 123u);
+  EXPECT_EQ(mis.itemHeight, 31u);
+
+  HDC dc = GetDC(wnd);
+  DRAWITEMSTRUCT dis{};
+  dis.CtlType = ODT_MENU;
+  dis.itemData = reinterpret_cast<ULONG_PTR>(form.Open1);
+  dis.itemState = ODS_SELECTED;
+  dis.hDC = dc;
+  dis.rcItem = {0, 0, 100, 20};
+  EXPECT_TRUE(SendMessageA(wnd, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis)));
+  ReleaseDC(wnd, dc);
+  EXPECT_EQ(form.Log, (std::vector<std::string>{"measure", "draw selected"}));
+
+  // A pointer that is not a live item is not followed.
+  mis.itemData = 0x1234;
+  EXPECT_FALSE(SendMessageA(wnd, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis)));
+
+  // The pop-up menu is owner-drawn throughout.
+  MENUITEMINFOA mii{};
+  mii.cbSize = sizeof mii;
+  mii.fMask = MIIM_FTYPE | MIIM_STATE;
+  ASSERT_TRUE(GetMenuItemInfoA(form.PopupMenu1->Handle(), 0, TRUE, &mii));
+  EXPECT_TRUE(mii.fType & MFT_OWNERDRAW);
+  EXPECT_TRUE(mii.fState & MFS_CHECKED);
+  EXPECT_EQ(form.GetPopupMenu(), form.PopupMenu1);
+}
+
+TEST(Menu, FreeingTheMenuDetachesItFromTheForm) {
+  Application->Initialize();
+  TMenuForm form(nullptr);
+  form.ReadDescription(kMenuForm);
+  HWND wnd = form.Handle();
+  UINT open = form.Open1->Command();
+  EXPECT_EQ(FindMenuItemByCommand(open), form.Open1);
+  delete form.MainMenu1;
+  EXPECT_EQ(form.GetMenu(), nullptr);
+  EXPECT_EQ(GetMenu(wnd), nullptr);
+  // Its items went with it; their commands lead nowhere now.
+  EXPECT_EQ(FindMenuItemByCommand(open), nullptr);
+  EXPECT_EQ(form.FindComponent("Open1"), nullptr);
+  SendMessageA(wnd, WM_COMMAND, MAKEWPARAM(open, 0), 0);
+}
+
+}  // namespace
