@@ -39,7 +39,7 @@ if [ -z "$window" ]; then
   fw_log "the main window did not appear"
   exit 1
 fi
-sleep "${FW_SETTLE_SECONDS:-2}"  # let the skin's delayed activation and painting finish
+sleep "${FW_SETTLE_SECONDS:-4}"  # let the skin's delayed activation and painting finish
 mkdir -p "$FW_BUILD/screenshots"
 shot="$FW_BUILD/screenshots/fernwick-$(date +%Y%m%d-%H%M%S).png"
 import -window root "$shot"

@@ -21,12 +21,9 @@ std::string BatchFolderPath(LPCITEMIDLIST List, const std::string& Heading) {
   const std::string path = List ? IDListToPath(List) : std::string();
   wchar_t wide[MAX_PATH] = L"";
   const bool hasPath = List && SHGetPathFromIDListW(List, wide) && wide[0];
-  if (path.empty() || !hasPath) {
-    const std::string name = List ? GetDisplayName(List) : std::string();
-    throw EBatchPathError("\"" + Heading + "\": " + (name.empty() ? "the selection" : name) +
-                          " is not a folder on a drive or a network share. Choose a folder "
-                          "that has a path.");
-  }
+  // No file-system path (the computer, the network, a network computer
+  // itself): the pane contributes the empty text.
+  if (path.empty() || !hasPath) return std::string();
   if (!CodePageHolds(wide))
     throw EBatchPathError("\"" + Heading + "\": the path " + path +
                           " holds characters that a batch file cannot carry in this system's "

@@ -14,9 +14,9 @@ class EBatchPathError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The file-system path of List. Raises EBatchPathError when the object has
-// no such path (the computer, the network, a network computer itself), and
-// when the path holds characters the code page does not have: the code
-// page's version of it ("?" for each such character, or a look-alike) would
-// name another folder, or none.
+// The file-system path of List; the empty text when the object has no such
+// path (the computer, the network, a network computer itself). Raises
+// EBatchPathError when the path holds characters the code page does not
+// have: the code page's version of it ("?" for each such character, or a
+// look-alike) would name another folder, or none.
 std::string BatchFolderPath(LPCITEMIDLIST List, const std::string& Heading);

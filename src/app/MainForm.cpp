@@ -5,9 +5,11 @@
 #include "app/BatchFileWriter.h"
 #include "app/BatchFolderPath.h"
 #include "app/portable/BatchText.h"
+#include "app/portable/Vendor.h"
 #include "skin/engine/SkinData.h"
 #include "toolkit/Application.h"
 #include "toolkit/portable/ClassBuilder.h"
+#include "widgets/ShellOpen.h"
 
 const TClassInfo& TForm1::StaticClass() {
   using F = TForm1;
@@ -21,6 +23,7 @@ const TClassInfo& TForm1::StaticClass() {
                                      .Field("SaveDialog1", &F::SaveDialog1)
                                      .Field("SkinData1", &F::SkinData1)
                                      .Field("LabeledEdit2", &F::LabeledEdit2)
+                                     .Field("URLLabel1", &F::URLLabel1)
                                      .Field("Bevel1", &F::Bevel1)
                                      .Method("FormShow", &F::FormShow)
                                      .Method("LabeledEdit1KeyPress", &F::LabeledEdit1KeyPress)
@@ -28,6 +31,7 @@ const TClassInfo& TForm1::StaticClass() {
                                      .Method("LabeledEdit1KeyUp", &F::LabeledEdit1KeyUp)
                                      .Method("LabeledEdit2KeyUp", &F::LabeledEdit2KeyUp)
                                      .Method("Button1Click", &F::Button1Click)
+                                     .Method("URLLabel1Click", &F::URLLabel1Click)
                                      .Info();
   return info;
 }
@@ -59,7 +63,7 @@ void TForm1::LabeledEdit2KeyPress(TObject*, char& Key) {
   DiscardPathSeparator(Key);
 }
 
-void TForm1::RootAtComputer(TFolderTree* Pane, WORD Key, const std::string& Address) {
+void TForm1::RootAtComputer(TVintoShellTreeView* Pane, WORD Key, const std::string& Address) {
   if (Key == VK_RETURN) Pane->SetRootFolder("\\\\" + Address);
 }
 
@@ -91,4 +95,10 @@ void TForm1::CreateBatchFile() {
   const BatchText::TCopyLines lines = BatchText::BuildCopyLines(source, dest, IsLeadByte);
   if (!SaveDialog1->Execute()) return;
   TBatchFileWriter::Write(SaveDialog1->GetFileName(), BatchText::FileContents(lines));
+}
+
+// The label's own opening never fires here (its scheme is never checked for
+// a handler), so this is the one page a click opens.
+void TForm1::URLLabel1Click(TObject*) {
+  ShellOpen(std::string(kVendorWebAddress));
 }

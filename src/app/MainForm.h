@@ -1,17 +1,19 @@
 #pragma once
 // The program's main window: two folder panes headed "Copy From" and
 // "Copy To", an address field above each that re-roots its pane at a
-// network computer, and the button that writes the copy batch file.
+// network computer, the button that writes the copy batch file, and the
+// link to the vendor's web site.
 
 #include <string>
 
-#include "app/FolderTree.h"
+#include "shell/ShellTreeView.h"
 #include "toolkit/Bevel.h"
 #include "toolkit/Button.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/LabeledEdit.h"
 #include "toolkit/SaveDialog.h"
+#include "widgets/URLLabel.h"
 
 class TSkinData;
 
@@ -20,8 +22,8 @@ class TForm1 : public TForm {
  public:
   using TForm::TForm;
 
-  TFolderTree* VintoShellTreeView1 = nullptr;
-  TFolderTree* VintoShellTreeView2 = nullptr;
+  TVintoShellTreeView* VintoShellTreeView1 = nullptr;
+  TVintoShellTreeView* VintoShellTreeView2 = nullptr;
   TLabeledEdit* LabeledEdit1 = nullptr;
   TButton* Button1 = nullptr;
   TLabel* Label1 = nullptr;
@@ -29,6 +31,7 @@ class TForm1 : public TForm {
   TSaveDialog* SaveDialog1 = nullptr;
   TSkinData* SkinData1 = nullptr;
   TLabeledEdit* LabeledEdit2 = nullptr;
+  TURLLabel* URLLabel1 = nullptr;
   TBevel* Bevel1 = nullptr;
 
   void FormShow(TObject* Sender);
@@ -37,10 +40,11 @@ class TForm1 : public TForm {
   void LabeledEdit1KeyUp(TObject* Sender, WORD& Key, TShiftState Shift);
   void LabeledEdit2KeyUp(TObject* Sender, WORD& Key, TShiftState Shift);
   void Button1Click(TObject* Sender);
+  void URLLabel1Click(TObject* Sender);
 
  private:
   // Builds the two lines, asks for the file name and writes the file.
   void CreateBatchFile();
   static void DiscardPathSeparator(char& Key);
-  static void RootAtComputer(TFolderTree* Pane, WORD Key, const std::string& Address);
+  static void RootAtComputer(TVintoShellTreeView* Pane, WORD Key, const std::string& Address);
 };

@@ -72,7 +72,7 @@ int RunBatch(const std::string& Path) {
   return static_cast<int>(code);
 }
 
-TTreeNode* RootNode(TFolderTree* Tree) {
+TTreeNode* RootNode(TVintoShellTreeView* Tree) {
   return Tree->Items().GetFirstNode();
 }
 

@@ -36,7 +36,7 @@ inline TTreeNode* ChildNamed(TTreeNode* Parent, const std::string& Text) {
 
 // A left click in the middle of the node's caption. Both halves are queued:
 // the tree view waits for the release in a loop of its own after the press.
-inline void ClickNode(TFolderTree* Tree, TTreeNode* Node) {
+inline void ClickNode(TVintoShellTreeView* Tree, TTreeNode* Node) {
   Node->MakeVisible();
   RECT r{};
   TreeView_GetItemRect(Tree->WindowHandle(), Node->ItemId(), &r, TRUE);

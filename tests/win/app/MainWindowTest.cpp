@@ -1,12 +1,18 @@
 // The main window as the program builds it from its own form description:
 // layout, settings, the address fields and the button's failures.
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 #include <windows.h>
 
 #include "MainWindowDriver.h"
 #include "TestFolder.h"
+#include "app/portable/Vendor.h"
 #include "shell/ShellIDList.h"
 #include "skin/engine/SkinData.h"
+#include "toolkit/portable/ColorNames.h"
+#include "widgets/WidgetTestSupport.h"
 
 namespace {
 
@@ -29,7 +35,7 @@ TEST(MainWindow, LayoutCaptionAndSettings) {
 
   char caption[128];
   GetWindowTextA(wnd, caption, sizeof caption);
-  EXPECT_STREQ(caption, "FERNWICK (www.fernwick.example, Build 20130612");
+  EXPECT_EQ(std::string(caption), "FERNWICK (" + std::string(kVendorWebHost) + ", Build 20130612");
   RECT client, frame;
   GetClientRect(wnd, &client);
   GetWindowRect(wnd, &frame);
@@ -59,6 +65,15 @@ TEST(MainWindow, LayoutCaptionAndSettings) {
   ExpectBounds(form->VintoShellTreeView1, 16, 104, 337, 265);
   ExpectBounds(form->VintoShellTreeView2, 368, 104, 337, 265);
   ExpectBounds(form->Button1, 16, 384, 193, 25);
+  EXPECT_EQ(form->URLLabel1->GetLeft(), 586);
+  EXPECT_EQ(form->URLLabel1->GetTop(), 392);
+  EXPECT_EQ(form->URLLabel1->GetText(), kVendorWebAddress);
+  EXPECT_EQ(form->URLLabel1->GetCursor(), crHandPoint);
+  EXPECT_EQ(form->URLLabel1->GetLinkFont()->GetColor(), clRed);
+  EXPECT_TRUE(form->URLLabel1->GetLinkFont()->GetStyle().Contains(fsUnderline));
+  EXPECT_EQ(form->URLLabel1->GetPassiveFont()->GetColor(), clBlue);
+  EXPECT_FALSE(form->URLLabel1->GetURLAsHint());
+  EXPECT_EQ(form->URLLabel1->GetLinkType(), ltHTTP);
   EXPECT_EQ(form->Button1->GetText(), "Create Batch File to copy files");
   EXPECT_EQ(form->Button1->GetCursor(), crHandPoint);
 
@@ -69,12 +84,18 @@ TEST(MainWindow, LayoutCaptionAndSettings) {
     EXPECT_TRUE(label->GetFont()->GetStyle().Contains(fsBold));
     EXPECT_EQ(label->GetFont()->GetHeight(), -11);
   }
-  for (TFolderTree* tree : {form->VintoShellTreeView1, form->VintoShellTreeView2}) {
+  for (TVintoShellTreeView* tree : {form->VintoShellTreeView1, form->VintoShellTreeView2}) {
     EXPECT_EQ(tree->GetIndent(), 19);
     EXPECT_TRUE(tree->GetReadOnly());
     EXPECT_FALSE(tree->GetRightClickSelect());
     EXPECT_FALSE(tree->GetParentColor());
     EXPECT_EQ(tree->GetRootFolder(), "sfDesktop");
+    EXPECT_FALSE(tree->GetAutoContextMenu());
+    EXPECT_FALSE(tree->GetAutoDefaultCommand());
+    EXPECT_FALSE(tree->GetAutoKeyboardShortcuts());
+    EXPECT_FALSE(tree->GetCorvaneDragDropBehaviour());
+    EXPECT_FALSE(tree->GetOleDragEnabled());
+    EXPECT_FALSE(tree->GetOleDropEnabled());
     // Filled at once, the desktop selected.
     ASSERT_NE(tree->SelectedIDList(), nullptr);
     EXPECT_TRUE(IsDesktopIDList(tree->SelectedIDList()));
@@ -86,6 +107,11 @@ TEST(MainWindow, LayoutCaptionAndSettings) {
                                               form->LabeledEdit1, form->Button1,
                                               form->LabeledEdit2};
   EXPECT_EQ(form->TabList(), expected);
+  // Showing moved the focus into the first address field; it is there
+  // whenever the window is active.
+  EXPECT_EQ(form->GetActiveControl(), form->LabeledEdit1);
+  SetForegroundWindow(wnd);
+  PumpMessages(50);
   EXPECT_EQ(GetFocus(), form->LabeledEdit1->WindowHandle());
 
   EXPECT_EQ(form->SaveDialog1->GetDefaultExt(), "bat");
@@ -136,24 +162,27 @@ TEST(MainWindow, AddressFieldsDropSeparatorsAndEnterReRootsOnlyTheirTree) {
 }
 
 // A pane whose folder has no file-system path (here the computer itself)
-// would make the batch copy from, or into, the root of whatever drive it is
-// run on: the user is told instead and no dialog appears.
-TEST(MainWindow, PaneWithoutPathIsRefusedBeforeTheDialog) {
+// contributes the empty text; the lines are built all the same.
+TEST(MainWindow, PaneWithoutPathContributesTheEmptyText) {
+  TTestFolder folder;
   TMainWindow window;
   TForm1* form = window.Form;
   ASSERT_NE(form, nullptr);
   form->VintoShellTreeView1->SetRootFolder("sfDrives");
+  form->VintoShellTreeView2->SetRootFolder(folder.Path());
+  const std::string batch = folder.Path() + "\\nopath.bat";
   {
-    TSaveDialogAnswer answer("");
+    TSaveDialogAnswer answer(batch);
     window.PressButton();
-    Sleep(300);
-    EXPECT_FALSE(answer.Seen());
+    EXPECT_TRUE(answer.Seen());
   }
-  ASSERT_EQ(window.Shown.Texts.size(), 1u);
-  EXPECT_NE(window.Shown.Texts[0].find("\"Copy From\""), std::string::npos)
-      << window.Shown.Texts[0];
-  EXPECT_NE(window.Shown.Texts[0].find("has a path"), std::string::npos);
+  EXPECT_TRUE(window.Shown.Texts.empty());
   EXPECT_TRUE(form->Button1->GetEnabled());
+  std::ifstream file(batch, std::ios::binary);
+  std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::string dest = folder.Path() + "\\";
+  EXPECT_EQ(written, "MD \"" + dest + "\"\r\nxcopy \"\\*.*\" \"" + dest +
+                         "\\\" /E /H /R /s /c /Y\r\n");
 }
 
 // The shell would give such a path back with "?" in place of the missing
@@ -181,4 +210,23 @@ TEST(MainWindow, PathOutsideTheCodePageIsRefusedBeforeTheDialog) {
   EXPECT_NE(window.Shown.Texts[0].find("\"Copy To\""), std::string::npos) << window.Shown.Texts[0];
   EXPECT_NE(window.Shown.Texts[0].find("code page"), std::string::npos);
   EXPECT_TRUE(form->Button1->GetEnabled());
+}
+
+TEST(MainWindow, ClickOnTheLinkOpensTheVendorsPageOnce) {
+  TMainWindow window;
+  TForm1* form = window.Form;
+  ASSERT_NE(form, nullptr);
+  TShellCapture shell;
+  const LPARAM at = MAKELPARAM(form->URLLabel1->GetLeft() + 4, form->URLLabel1->GetTop() + 4);
+  SendMessageA(form->WindowHandle(), WM_MOUSEMOVE, 0, at);
+  SendMessageA(form->WindowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(form->WindowHandle(), WM_LBUTTONUP, 0, at);
+  PumpMessages(20);
+  ASSERT_EQ(shell.Calls.size(), 1u);
+  EXPECT_EQ(shell.Calls[0].Owner, nullptr);
+  EXPECT_EQ(shell.Calls[0].Verb, "open");
+  EXPECT_EQ(shell.Calls[0].File, kVendorWebAddress);
+  EXPECT_FALSE(shell.Calls[0].HasParameters);
+  EXPECT_FALSE(shell.Calls[0].HasDirectory);
+  EXPECT_EQ(shell.Calls[0].Show, SW_SHOWNORMAL);
 }
