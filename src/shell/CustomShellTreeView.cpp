@@ -137,7 +137,9 @@ const TClassInfo& TCustomVintoShellTreeView::StaticClass() {
 }
 
 TCustomVintoShellTreeView::TCustomVintoShellTreeView(TComponent* AOwner)
-    : TCustomTreeView(AOwner), FSystemImages(std::make_unique<TImageList>(nullptr)) {
+    : TCustomTreeView(AOwner),
+      FSystemImages(std::make_unique<TImageList>(nullptr)),
+      FNotifier(std::make_unique<TVintoShellChangeNotifier>()) {
   SetChangeDelay(50);
   SetRightClickSelect(true);
   SHFILEINFOA info{};
@@ -148,6 +150,7 @@ TCustomVintoShellTreeView::TCustomVintoShellTreeView(TComponent* AOwner)
   FSystemImages->SetBkColor(clNone);
   SetImages(FSystemImages.get());
   WatchRoot(CopyIDList(TShellModule::Instance().DesktopIDList()));
+  ConnectNotifier();
 }
 
 TCustomVintoShellTreeView::~TCustomVintoShellTreeView() {
@@ -584,12 +587,38 @@ void TCustomVintoShellTreeView::Notification(TComponent* AComponent, TOperation 
 
 // ---- Change reports -----------------------------------------------------
 
+void TCustomVintoShellTreeView::ConnectNotifier() {
+  using TSender = TCustomVintoShellChangeNotifier*;
+  auto folderChanged = [this](TSender, const std::string&, bool) { FolderChanged(); };
+  FNotifier->OnMkDir = folderChanged;
+  FNotifier->OnRmDir = folderChanged;
+  FNotifier->OnUpdateDir = folderChanged;
+  FNotifier->OnRenameFolder = [this](TSender, const std::string&, const std::string&, bool) {
+    FolderChanged();
+  };
+  FNotifier->OnDriveAdd = [this](TSender, const std::string& Root, bool) { DriveAdded(Root); };
+  FNotifier->OnDriveAddGUI = [this](TSender, const std::string&, bool) { DriveAddedByShell(); };
+  FNotifier->OnDriveRemoved = [this](TSender, const std::string& Root, bool) {
+    DriveRemoved(Root);
+  };
+  FNotifier->OnMediaInserted = [this](TSender, const std::string& Root, bool) {
+    MediaInserted(Root);
+  };
+  FNotifier->OnMediaRemoved = [this](TSender, const std::string& Root, bool) {
+    MediaRemoved(Root);
+  };
+}
+
+// The watch list changes only while the notifier is off (a registration
+// keeps the list it was made with); the caller switches it on again.
 void TCustomVintoShellTreeView::WatchRoot(LPITEMIDLIST Root) {
+  FNotifier->ClearWatches();
   FWatchedRoot.Reset(Root);
+  if (Root) FNotifier->AddWatch(Root, true);
 }
 
 void TCustomVintoShellTreeView::SetWatching(bool Active) {
-  FWatching = Active;
+  FNotifier->SetActive(Active);
 }
 
 void TCustomVintoShellTreeView::DriveAdded(const std::string& RootPath) {

@@ -14,6 +14,7 @@
 
 #include "shell/FolderChildren.h"
 #include "shell/IDListHolder.h"
+#include "shell/ShellChangeNotifier.h"
 #include "shell/ShellIDList.h"
 #include "shell/ShellItems.h"
 #include "shell/ShellTreeTypes.h"
@@ -85,7 +86,8 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   TComponent* GetComboBox() const { return FComboBox; }
   void SetComboBox(TComponent* Value);
 
-  // The notifier's reports, each refreshing the tree (see the source).
+  // The notifier's reports: each refreshes the tree; the drive and media
+  // ones then raise the tree's event of that name.
   void DriveAdded(const std::string& RootPath);
   void DriveAddedByShell();
   void DriveRemoved(const std::string& RootPath);
@@ -93,9 +95,11 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   void MediaRemoved(const std::string& RootPath);
   void FolderChanged();
 
-  // What the change notifier watches, and whether it is switched on.
+  // The tree's own change notifier; it watches the root with its subtree
+  // and is active as AutoRefreshContents says.
+  TVintoShellChangeNotifier& Notifier() { return *FNotifier; }
   LPCITEMIDLIST WatchedRoot() const { return FWatchedRoot.Get(); }
-  bool Watching() const { return FWatching; }
+  bool Watching() const { return FNotifier->Active(); }
 
   TVintoShellCommandFailedEvent OnCommandFailed;
   TVintoShellContextMenuCommandEvent OnContextMenuCommand;
@@ -142,6 +146,7 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   // The change notifier watches Root (owned from now on) with its subtree.
   void WatchRoot(LPITEMIDLIST Root);
   void SetWatching(bool Active);
+  void ConnectNotifier();
   TTreeNode* FindChild(TTreeNode* Parent, LPCITEMIDLIST List);
   void CommandFailed(const std::string& Command) { OnCommandFailed(this, Command); }
   void InvokeOnSelection(const std::string& Verb);
@@ -170,7 +175,7 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   std::unique_ptr<TImageList> FSystemImages;
   // The list the notifier watches (it refers to it, the tree owns it).
   TIDListHolder FWatchedRoot;
-  bool FWatching = false;
+  std::unique_ptr<TVintoShellChangeNotifier> FNotifier;
   bool FRebuilding = false;
   bool FRefreshing = false;
   bool FFilling = false;

@@ -24,6 +24,9 @@ class ShellTreeViewTest : public ::testing::Test {
     Tree = new TVintoShellTreeView(Form);
     Tree->SetParent(Form);
     Tree->SetBounds(8, 8, 400, 420);
+    // Tests that follow changes on disk switch this on; the others keep
+    // their nodes to themselves.
+    Tree->SetAutoRefreshContents(false);
     // The window is made but not shown: hiding a shown window costs the
     // platform seconds.
     Tree->HandleNeeded();
@@ -91,7 +94,6 @@ TEST_F(ShellTreeViewTest, StartsAtTheDesktopSelectedWithoutLinesAtTheRoot) {
 
   PumpMessages(120);
   EXPECT_GE(Events.Selections, 1);
-  EXPECT_TRUE(Tree->Watching());
   EXPECT_TRUE(IsDesktopIDList(Tree->WatchedRoot()));
 }
 
@@ -300,8 +302,18 @@ TEST_F(ShellTreeViewTest, LinkedComponentsFollowTheRootAndTheSelectedFolder) {
 }
 
 TEST_F(ShellTreeViewTest, WatchingFollowsAutoRefreshContents) {
-  EXPECT_TRUE(Tree->Watching());
-  Tree->SetAutoRefreshContents(false);
+  // A tree made in code watches once its window exists.
+  auto* other = new TVintoShellTreeView(nullptr);
+  EXPECT_FALSE(other->Watching());
+  other->SetParent(Form);  // which makes its window
+  EXPECT_TRUE(other->Watching());
+  EXPECT_TRUE(IsDesktopIDList(other->WatchedRoot()));
+  other->SetRootFolder(Temp.Path());
+  EXPECT_TRUE(other->Watching());
+  EXPECT_EQ(IDListToPath(other->WatchedRoot()), Temp.Path());
+  EXPECT_EQ(other->Notifier().Watches().size(), 1u);
+  delete other;
+
   EXPECT_FALSE(Tree->Watching());
   RootAtTempFolder();
   EXPECT_FALSE(Tree->Watching());
@@ -396,6 +408,97 @@ TEST(ShellTreeViewFormTest, DescriptionCreatesPanesWithTheLayoutSettings) {
   EXPECT_TRUE(IsDrivesFolder(left->SelectedIDList()));
   EXPECT_TRUE(IsDesktopIDList(right->SelectedIDList()));
   form.Hide();
+}
+
+}  // namespace
+
+namespace {
+
+struct TCommandLog {
+  std::vector<std::string> Commands;
+  bool Accept = false;
+  void Command(TObject*, TVintoShellItems* Items, const std::string& Verb, bool& Accepted) {
+    Commands.push_back(Verb + ":" + std::to_string(Items ? Items->Count() : -1));
+    Accepted = Accept;
+  }
+};
+
+void DoubleClick(TCustomTreeView* Tree) {
+  NMHDR header{Tree->WindowHandle(), 0, static_cast<UINT>(NM_DBLCLK)};
+  Tree->Perform(CN_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+}
+
+void RightClick(TCustomTreeView* Tree, TTreeNode* Node) {
+  RECT r{};
+  TreeView_GetItemRect(Tree->WindowHandle(), Node->ItemId(), &r, TRUE);
+  Tree->Perform(WM_RBUTTONUP, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+}
+
+TEST_F(ShellTreeViewTest, MouseReleaseSelectsAndDoubleClickOffersTheDefaultCommandForFiles) {
+  RootAtTempFolder();
+  TTreeNode* bravo = FindChildByText(Root(), "Bravo");
+  RightClick(Tree, bravo);
+  EXPECT_TRUE(bravo->GetSelected());
+  Tree->SetRightClickSelect(false);
+  RightClick(Tree, FindChildByText(Root(), "alpha"));
+  EXPECT_TRUE(bravo->GetSelected());
+
+  TCommandLog log;
+  Tree->OnContextMenuCommand = TVintoShellContextMenuCommandEvent(&log, &TCommandLog::Command);
+  Tree->SetItemTypes({itFolders, itNonFolders, itIncludeHidden});
+  TTreeNode* file = FindChildByText(Root(), "file.txt");
+  ASSERT_NE(file, nullptr);
+  FindChildByText(Root(), "Bravo")->SetSelected(true);
+  DoubleClick(Tree);  // a folder: no command
+  EXPECT_TRUE(log.Commands.empty());
+  file->SetSelected(true);
+  DoubleClick(Tree);  // refused by the handler, so nothing is opened
+  EXPECT_EQ(log.Commands, std::vector<std::string>{"Open:1"});
+  Tree->SetAutoDefaultCommand(false);
+  DoubleClick(Tree);
+  EXPECT_EQ(log.Commands.size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// Pumps messages until Done holds or Milliseconds pass.
+template <class F>
+bool PumpUntil(F Done, DWORD Milliseconds) {
+  const DWORD end = GetTickCount() + Milliseconds;
+  while (!Done()) {
+    if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
+    PumpMessages(20);
+  }
+  return true;
+}
+
+TEST_F(ShellTreeViewTest, ChangesOnDiskAppearWithinASecondKeepingExpansionsAndSelection) {
+  RootAtTempFolder();
+  Tree->SetAutoRefreshContents(true);
+  TIDListHolder inner(PathToIDList(Temp / "Bravo\\Inner"));
+  Tree->SelectIDList(inner.Get());
+  PumpMessages(100);
+
+  Temp.MakeFolder("Bravo\\New");
+  const bool appeared = PumpUntil(
+      [&] { return FindChildByText(FindChildByText(Root(), "Bravo"), "New") != nullptr; }, 1000);
+  EXPECT_TRUE(appeared);
+  EXPECT_TRUE(FindChildByText(Root(), "Bravo")->GetExpanded());
+  EXPECT_EQ(IDListToPath(Tree->SelectedIDList()), Temp / "Bravo\\Inner");
+
+  TIDListHolder selected(CopyIDList(Tree->SelectedIDList()));
+  Temp.MakeFolder("Bravo\\Newer");
+  ASSERT_TRUE(PumpUntil(
+      [&] { return FindChildByText(FindChildByText(Root(), "Bravo"), "Newer") != nullptr; }, 1000));
+  EXPECT_TRUE(SameIDList(Tree->SelectedIDList(), selected.Get()));
+
+  // Switched off, the tree no longer follows.
+  Tree->SetAutoRefreshContents(false);
+  Temp.MakeFolder("Foxtrot");
+  PumpMessages(400);
+  EXPECT_EQ(FindChildByText(Root(), "Foxtrot"), nullptr);
 }
 
 }  // namespace
