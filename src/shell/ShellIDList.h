@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "shell/portable/SpecialFolder.h"
+#include "shell/portable/ShellFolderNames.h"
 
 // A folder named by a special-folder name ("sfDesktop") or a path.
 using TVintoShellFolder = std::string;

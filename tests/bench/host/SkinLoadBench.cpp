@@ -44,13 +44,13 @@ TPixelBuffer Strip(int FrameWidth, int Height, int Frames) {
   return image;
 }
 
-struct TImageSpec {
+struct TBenchImage {
   const char* Name;
   int FrameWidth, Height, Frames;
 };
 
 TBytes FullSkin() {
-  const TImageSpec images[] = {
+  const TBenchImage images[] = {
       {"top.bmp", 300, 30, 2},     {"bottom.bmp", 300, 8, 2},      {"left.bmp", 8, 200, 2},
       {"right.bmp", 8, 200, 2},    {"caption.bmp", 200, 22, 1},    {"menubar.bmp", 50, 20, 2},
       {"button.bmp", 75, 21, 5},   {"check.bmp", 13, 13, 13},      {"radio.bmp", 13, 13, 13},
@@ -107,8 +107,8 @@ TBytes FullSkin() {
       "[Track]\r\nImage=track.bmp\r\nFrame=1\r\n[TRACKVERT]\r\nImage=trackv.bmp\r\nFrame=1\r\n";
   TSkinArchiveBuilder builder;
   builder.Add("benchmark.ini", TBytes(text.begin(), text.end()));
-  for (const TImageSpec& spec : images)
-    builder.Add(spec.Name, BmpEncoder::Encode24(Strip(spec.FrameWidth, spec.Height, spec.Frames)));
+  for (const TBenchImage& image : images)
+    builder.Add(image.Name, BmpEncoder::Encode24(Strip(image.FrameWidth, image.Height, image.Frames)));
   return builder.BuildCompressed();
 }
 

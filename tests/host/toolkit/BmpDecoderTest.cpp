@@ -20,7 +20,7 @@ void Put32(Bytes& b, std::uint32_t v) {
 
 // Builds a BMP file with a 40-byte info header (or a larger one when
 // HeaderSize says so), optional masks after it, a palette and the pixel bytes.
-struct TBmpSpec {
+struct TBmpLayout {
   std::int32_t Width = 1, Height = 1;
   int BitCount = 24;
   std::uint32_t Compression = 0;
@@ -31,7 +31,7 @@ struct TBmpSpec {
   Bytes Pixels;
 };
 
-Bytes BuildFile(const TBmpSpec& s) {
+Bytes BuildFile(const TBmpLayout& s) {
   Bytes dib;
   Put32(dib, s.HeaderSize);
   Put32(dib, static_cast<std::uint32_t>(s.Width));
@@ -65,7 +65,7 @@ constexpr TPixel Red = 0xFF0000, Green = 0x00FF00, Blue = 0x0000FF, White = 0xFF
 }  // namespace
 
 TEST(BmpDecoder, OneBitBottomUpRowsArePaddedAndReversed) {
-  TBmpSpec s;
+  TBmpLayout s;
   s.Width = 10, s.Height = 2, s.BitCount = 1;
   s.Palette = {Blue, White};
   // Stored bottom row first; each row 2 data bytes + 2 padding bytes.
@@ -84,7 +84,7 @@ TEST(BmpDecoder, OneBitBottomUpRowsArePaddedAndReversed) {
 }
 
 TEST(BmpDecoder, FourBitTopDownWithShortPaletteGivesBlackForUnlistedIndices) {
-  TBmpSpec s;
+  TBmpLayout s;
   s.Width = 3, s.Height = -2, s.BitCount = 4, s.ColorsUsed = 2;
   s.Palette = {Red, Green};
   s.Pixels = {0x01, 0xF0, 0, 0,  // top row: 0, 1, 15
@@ -113,7 +113,7 @@ TEST(BmpDecoder, EightBitWithCoreHeaderUsesThreeBytePalette) {
 }
 
 TEST(BmpDecoder, SixteenBitDefaultAndMaskedLayouts) {
-  TBmpSpec s;
+  TBmpLayout s;
   s.Width = 2, s.BitCount = 16;
   // 5-5-5: pure red at full intensity, and a mid grey 0x10 per channel.
   s.Pixels = {0x00, 0x7C, 0x10, 0x42};
@@ -140,7 +140,7 @@ TEST(BmpDecoder, TwentyFourBitRoundTripsThroughTheEncoder) {
 }
 
 TEST(BmpDecoder, ThirtyTwoBitIgnoresAlphaAndHonoursV5Masks) {
-  TBmpSpec s;
+  TBmpLayout s;
   s.Width = 1, s.BitCount = 32;
   s.Pixels = {0x30, 0x20, 0x10, 0x80};  // B G R A
   EXPECT_EQ(Decode(BuildFile(s)).Pixel(0, 0), 0x102030u);
@@ -154,7 +154,7 @@ TEST(BmpDecoder, ThirtyTwoBitIgnoresAlphaAndHonoursV5Masks) {
 }
 
 TEST(BmpDecoder, RunLengthEncodedImages) {
-  TBmpSpec s;
+  TBmpLayout s;
   s.Width = 4, s.Height = 2, s.BitCount = 8, s.Compression = 1, s.ColorsUsed = 3;
   s.Palette = {0, Red, Green};
   // Bottom row: run of three 1s, then end of line; top row: a delta of one
@@ -183,7 +183,7 @@ TEST(BmpDecoder, RunLengthEncodedImages) {
 }
 
 TEST(BmpDecoder, MalformedFilesGiveEmptyImages) {
-  TBmpSpec good;
+  TBmpLayout good;
   good.Width = 5, good.Height = 3, good.BitCount = 8;
   good.Palette.assign(256, Red);
   good.Pixels.assign(8 * 3, 0);
@@ -194,21 +194,21 @@ TEST(BmpDecoder, MalformedFilesGiveEmptyImages) {
     EXPECT_TRUE(BmpDecoder::Decode(file.data(), n).Empty()) << n;
 
   auto variant = [&](auto change) {
-    TBmpSpec s = good;
+    TBmpLayout s = good;
     change(s);
     return Decode(BuildFile(s)).Empty();
   };
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.Width = 0; }));
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.Width = -5; }));
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.Height = 0; }));
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.Height = INT_MIN; }));
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.Width = 1 << 20, s.Height = 1 << 20; }));
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.BitCount = 7; }));
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.Compression = 4; }));                 // embedded JPEG
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.Compression = 1, s.Height = -3; }));  // top-down RLE
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.Compression = 2; }));                 // RLE4 on 8 bits
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.HeaderSize = 39; }));
-  EXPECT_TRUE(variant([](TBmpSpec& s) { s.ColorsUsed = 0xFFFFFFFF; }));
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Width = 0; }));
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Width = -5; }));
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Height = 0; }));
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Height = INT_MIN; }));
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Width = 1 << 20, s.Height = 1 << 20; }));
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.BitCount = 7; }));
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Compression = 4; }));                 // embedded JPEG
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Compression = 1, s.Height = -3; }));  // top-down RLE
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Compression = 2; }));                 // RLE4 on 8 bits
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.HeaderSize = 39; }));
+  EXPECT_TRUE(variant([](TBmpLayout& s) { s.ColorsUsed = 0xFFFFFFFF; }));
 
   Bytes badMagic = file;
   badMagic[0] = 'X';

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/portable/ShellItemTypes.h"
-#include "shell/portable/SpecialFolder.h"
+#include "shell/portable/ShellFolderNames.h"
 
 TEST(SpecialFolder, TableMapsEveryValueToItsFolderIdentifier) {
   EXPECT_EQ(SpecialFolderCSIDL(sfDesktop), 0x00);

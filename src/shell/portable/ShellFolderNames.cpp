@@ -1,4 +1,4 @@
-#include "shell/portable/SpecialFolder.h"
+#include "shell/portable/ShellFolderNames.h"
 
 namespace {
 
