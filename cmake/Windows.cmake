@@ -53,18 +53,20 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # One executable per folder of tests/win: a Wine process costs about a second
-# to start, so tests are grouped. Each suite carries the program's resources.
+# to start, so tests are grouped. Each suite carries the program's resources
+# and the helpers in tests/win/common.
+file(GLOB FW_WIN_TEST_COMMON CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/common/*.cpp)
 file(GLOB FW_WIN_TEST_GROUPS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
 foreach(group_dir IN LISTS FW_WIN_TEST_GROUPS)
-  if(NOT IS_DIRECTORY ${group_dir})
+  get_filename_component(group ${group_dir} NAME)
+  if(NOT IS_DIRECTORY ${group_dir} OR group STREQUAL "common")
     continue()
   endif()
-  get_filename_component(group ${group_dir} NAME)
   file(GLOB_RECURSE group_sources CONFIGURE_DEPENDS ${group_dir}/*.cpp)
   if(NOT group_sources)
     continue()
   endif()
-  add_executable(win_${group} ${group_sources})
+  add_executable(win_${group} ${group_sources} ${FW_WIN_TEST_COMMON})
   target_link_libraries(win_${group} PRIVATE fw_win fw_portable fw_resources gtest_main gmock
                                              ${FW_WIN_LIBS})
   target_include_directories(win_${group} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)

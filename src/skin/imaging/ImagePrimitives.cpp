@@ -187,22 +187,22 @@ void DrawFrameStretched(TPixelBuffer& Target, const TRect& Area, const TPixelBuf
   PutWork(Target, Area, work, Transparent);
 }
 
-TRect CenteredFrameRect(const TRect& Area, const TPixelBuffer& Image, int FrameCount, int Frame) {
+TCenteredFrame CenteredFramePart(const TRect& Area, const TPixelBuffer& Image, int FrameCount,
+                                 int Frame) {
   const TRect f = CutFrame(Image, false, FrameCount, Frame);
-  const int x = Area.Left + (Area.Width() - f.Width()) / 2;
-  const int y = Area.Top + (Area.Height() - f.Height()) / 2;
-  return {x, y, x + f.Width(), y + f.Height()};
+  const TRect inside = {std::max(f.Left, 0), std::max(f.Top, 0), std::min(f.Right, Image.Width()),
+                        std::min(f.Bottom, Image.Height())};
+  if (inside.IsEmpty()) return {};
+  const int x = Area.Left + (Area.Width() - f.Width()) / 2 + inside.Left - f.Left;
+  const int y = Area.Top + (Area.Height() - f.Height()) / 2 + inside.Top - f.Top;
+  return {inside, {x, y, x + inside.Width(), y + inside.Height()}};
 }
 
 void DrawFrameCentered(TPixelBuffer& Target, const TRect& Area, const TPixelBuffer& Image,
                        bool Transparent, int FrameCount, int Frame) {
   if (Area.Right < Area.Left || Area.Bottom < Area.Top) return;
   // Only the part of the frame that lies inside the image is drawn.
-  const TRect f = CutFrame(Image, false, FrameCount, Frame);
-  const TRect inside = {std::max(f.Left, 0), std::max(f.Top, 0), std::min(f.Right, Image.Width()),
-                        std::min(f.Bottom, Image.Height())};
-  if (inside.IsEmpty()) return;
-  const TRect at = CenteredFrameRect(Area, Image, FrameCount, Frame);
-  const int x = at.Left + inside.Left - f.Left, y = at.Top + inside.Top - f.Top;
-  PutWork(Target, {x, y, x + inside.Width(), y + inside.Height()}, Image.Copy(inside), Transparent);
+  const TCenteredFrame part = CenteredFramePart(Area, Image, FrameCount, Frame);
+  if (part.Source.IsEmpty()) return;
+  PutWork(Target, part.Dest, Image.Copy(part.Source), Transparent);
 }

@@ -57,5 +57,11 @@ void DrawFrameStretched(TPixelBuffer& Target, const TRect& Area, const TPixelBuf
 // Frame Frame of a horizontal strip at its own size, centred in Area.
 void DrawFrameCentered(TPixelBuffer& Target, const TRect& Area, const TPixelBuffer& Image,
                        bool Transparent, int FrameCount, int Frame);
-// The rectangle DrawFrameCentered fills.
-TRect CenteredFrameRect(const TRect& Area, const TPixelBuffer& Image, int FrameCount, int Frame);
+// What DrawFrameCentered copies: the part of the frame that lies inside the
+// image (Source, empty when none does) and where it goes (Dest).
+struct TCenteredFrame {
+  TRect Source;
+  TRect Dest;
+};
+TCenteredFrame CenteredFramePart(const TRect& Area, const TPixelBuffer& Image, int FrameCount,
+                                 int Frame);

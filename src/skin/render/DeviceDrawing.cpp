@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 #include "skin/imaging/Gradient.h"
 #include "skin/imaging/ImagePrimitives.h"
 #include "skin/imaging/SkinSystem.h"
+#include "toolkit/GdiHandle.h"
 
 namespace {
 
@@ -21,36 +21,27 @@ BITMAPINFO TopDownInfo(int Width, int Height) {
   return info;
 }
 
-struct TDeleteDC {
-  void operator()(HDC DC) const { DeleteDC(DC); }
-};
-struct TDeleteObject {
-  void operator()(HGDIOBJ Object) const { DeleteObject(Object); }
-};
-using TMemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, TDeleteDC>;
-using TBitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, TDeleteObject>;
-
 // The buffer as a DIB section selected into a memory DC compatible with DC.
 class TBufferDC {
  public:
   TBufferDC(HDC DC, const TPixelBuffer& Buffer) : FDC(CreateCompatibleDC(DC)) {
     const BITMAPINFO info = TopDownInfo(Buffer.Width(), Buffer.Height());
     void* bits = nullptr;
-    FBitmap.reset(CreateDIBSection(DC, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    FBitmap.Reset(CreateDIBSection(DC, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!FDC || !FBitmap || !bits) return;
     std::memcpy(bits, Buffer.Data(),
                 static_cast<std::size_t>(Buffer.Width()) * Buffer.Height() * 4);
-    FOld = SelectObject(FDC.get(), FBitmap.get());
+    FOld = SelectObject(FDC.Get(), FBitmap.Get());
   }
   ~TBufferDC() {
-    if (FOld) SelectObject(FDC.get(), FOld);
+    if (FOld) SelectObject(FDC.Get(), FOld);
   }
   TBufferDC(const TBufferDC&) = delete;
   TBufferDC& operator=(const TBufferDC&) = delete;
-  HDC Handle() const { return FOld ? FDC.get() : nullptr; }
+  HDC Handle() const { return FOld ? FDC.Get() : nullptr; }
 
  private:
-  TMemoryDC FDC;
+  TDCHandle FDC;
   TBitmapHandle FBitmap;
   HGDIOBJ FOld = nullptr;
 };
@@ -123,13 +114,9 @@ void DrawFrameStretched(HDC DC, const TRect& Area, const TPixelBuffer& Image, bo
 void DrawFrameCentered(HDC DC, const TRect& Area, const TPixelBuffer& Image, bool Transparent,
                        int FrameCount, int Frame) {
   if (Inverted(Area)) return;
-  const TRect f = CutFrame(Image, false, FrameCount, Frame);
-  const TRect inside = {std::max(f.Left, 0), std::max(f.Top, 0), std::min(f.Right, Image.Width()),
-                        std::min(f.Bottom, Image.Height())};
-  if (inside.IsEmpty()) return;
-  const TRect at = CenteredFrameRect(Area, Image, FrameCount, Frame);
-  const int x = at.Left + inside.Left - f.Left, y = at.Top + inside.Top - f.Top;
-  PutWork(DC, {x, y, x + inside.Width(), y + inside.Height()}, Image.Copy(inside), Transparent);
+  const TCenteredFrame part = CenteredFramePart(Area, Image, FrameCount, Frame);
+  if (part.Source.IsEmpty()) return;
+  PutWork(DC, part.Dest, Image.Copy(part.Source), Transparent);
 }
 
 void TileBitmap(HDC DC, const TRect& Area, const TPixelBuffer& Image, const TRect& Source) {

@@ -2,12 +2,11 @@
 // Colour identifiers of form descriptions: the basic colours and the system
 // colours (negative values whose low byte is the system colour index).
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-using TColor = std::int32_t;
+#include "toolkit/portable/Types.h"
 
 constexpr TColor clScrollBar = static_cast<TColor>(0x80000000);
 constexpr TColor clWindow = static_cast<TColor>(0x80000005);

@@ -12,20 +12,8 @@
 #include <thread>
 
 #include "app/MainForm.h"
+#include "common/MessagePump.h"
 #include "toolkit/Application.h"
-
-inline void PumpMessages(DWORD Milliseconds = 50) {
-  DWORD end = GetTickCount() + Milliseconds;
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) continue;
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (static_cast<LONG>(GetTickCount() - end) < 0);
-}
 
 // The first child node of Parent whose caption is Text, or null.
 inline TTreeNode* ChildNamed(TTreeNode* Parent, const std::string& Text) {

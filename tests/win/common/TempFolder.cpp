@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 
 #include <atomic>
 
@@ -11,7 +11,7 @@ TTempFolder::TTempFolder() {
   std::string base(temp);
   if (!base.empty() && base.back() == '\\') base.pop_back();
   for (;;) {
-    FPath = base + "\\fwshell-" + std::to_string(GetCurrentProcessId()) + "-" +
+    FPath = base + "\\fwtest-" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(counter++);
     if (CreateDirectoryA(FPath.c_str(), nullptr)) break;
   }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 #include "shell/DirectoryWatcher.h"
 
 TEST(DirectoryWatcher, OverflowingQueueBecomesOneFolderUpdate) {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 #include "shell/FolderEnumeration.h"
 #include "shell/ShellIDList.h"
 #include "shell/ShellModule.h"

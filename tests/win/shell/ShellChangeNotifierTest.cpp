@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 #include "shell/ShellChangeNotifier.h"
 #include "shell/ShellModule.h"
 

@@ -1,7 +1,7 @@
 // Identifier lists against the platform's own shell.
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 #include "shell/IDListHolder.h"
 #include "shell/ShellIDList.h"
 #include "shell/ShellModule.h"

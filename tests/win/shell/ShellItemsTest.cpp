@@ -1,7 +1,7 @@
 // Shell items and the commands run on them.
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 #include "shell/IDListHolder.h"
 #include "shell/ShellItems.h"
 

@@ -1,35 +1,18 @@
 #pragma once
-// Helpers of the folder tree's tests: a scratch folder, message pumping,
-// node lookup, in-place editing and recorders for the tree's events.
+// Helpers of the folder tree's tests: node lookup, in-place editing and
+// recorders for the tree's events.
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "common/MessagePump.h"
+#include "common/TempFolder.h"
 #include "shell/CustomShellTreeView.h"
 #include "shell/ShellTreeFollower.h"
 #include "toolkit/Application.h"
 
-// A fresh folder under the temporary folder, removed with its contents.
-class TTempFolder {
- public:
-  TTempFolder();
-  ~TTempFolder();
-  TTempFolder(const TTempFolder&) = delete;
-  TTempFolder& operator=(const TTempFolder&) = delete;
-
-  const std::string& Path() const { return FPath; }
-  std::string operator/(const std::string& Relative) const { return FPath + "\\" + Relative; }
-  std::string MakeFolder(const std::string& Relative) const;
-  std::string MakeFile(const std::string& Relative) const;
-  static void RemoveTree(const std::string& Path);
-
- private:
-  std::string FPath;
-};
-
-void PumpMessages(DWORD Milliseconds = 50);
 
 TTreeNode* FindChildByText(TTreeNode* Parent, const std::string& Text);
 TTreeNode* FindChildByList(TTreeNode* Parent, LPCITEMIDLIST List);

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the toolkit's Windows tests: message pumping and a module
-// that carries form descriptions as resources.
+// Helpers of the toolkit's Windows tests: a module that carries form
+// descriptions as resources, and pixel reading.
 
 #include <windows.h>
 
@@ -8,21 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/MessagePump.h"
 #include "toolkit/Application.h"
-
-// Handles the thread's messages for about Milliseconds.
-inline void PumpMessages(DWORD Milliseconds = 50) {
-  DWORD end = GetTickCount() + Milliseconds;
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) continue;
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (static_cast<LONG>(GetTickCount() - end) < 0);
-}
 
 // A copy of the test program with RCDATA resources added, loaded as a data
 // module; form descriptions are read from it as from the program itself.
