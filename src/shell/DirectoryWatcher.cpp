@@ -48,10 +48,10 @@ bool IsWine() {
   return ntdll && GetProcAddress(ntdll, "wine_get_version");
 }
 
-// Wine's subtree watching covers only folders created after the watch began.
-// There the folders below a subtree root are looked at by a poller instead,
-// and the root's watch covers its own entries only. Elsewhere the platform's
-// subtree watching is complete.
+// Wine's subtree watching covers only folders created after the watch began,
+// and its shell reports no changes on disk at all. There the folders below a
+// subtree root are looked at by a poller instead, and the root's watch covers
+// its own entries only. Elsewhere the platform's subtree watching is complete.
 bool SubTreesNeedPolling() {
   static const bool needed = IsWine();
   return needed;
@@ -83,6 +83,10 @@ TDirectoryWatcher::TDirectoryWatcher(const std::vector<TDirectoryWatch>& Folders
     const std::size_t rootIndex = FRoots.size();
     const std::string root = RootPath(folder.Path);
     FRoots.push_back(root);
+    if (folder.WherePlatformIsSilent) {
+      if (SubTreesNeedPolling()) Poller().AddFlat(root, rootIndex);
+      continue;
+    }
     const bool poll = folder.WatchSubTree && SubTreesNeedPolling();
     const std::size_t handles = FWatches.size();
     if (EventMask & kFolderEvents) OpenWatch(root, folder.WatchSubTree && !poll, true, rootIndex);

@@ -16,7 +16,8 @@
 // Where the platform's subtree watching misses folders that existed before
 // the watch began, a subtree root's watch covers its own entries and the
 // folders below it are polled (see TFolderPoller), so that no folder below
-// the root is held open.
+// the root is held open. Folders watched only where the platform is silent
+// are polled the same way, without their subfolders.
 
 #include <windows.h>
 
@@ -36,6 +37,9 @@ class TFolderPoller;
 struct TDirectoryWatch {
   std::string Path;
   bool WatchSubTree = false;
+  // Only the folder's own entries, and only where the platform reports no
+  // changes on disk by itself; they are polled, and the folder stays free.
+  bool WherePlatformIsSilent = false;
 };
 
 class TDirectoryWatcher {

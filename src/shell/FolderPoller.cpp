@@ -58,11 +58,17 @@ bool TFolderPoller::List(const std::string& Path, TFolderListing& Listing) const
 }
 
 void TFolderPoller::AddRoot(const std::string& Path, std::size_t RootIndex) {
-  TFolder root{RootIndex, true, {}};
+  TFolder root{RootIndex, true, false, {}};
   if (!List(Path, root.Listing)) return;
   if (!FFolders.emplace(Path, std::move(root)).second) return;
   ++FRootCount;
   AddBelow(Path, RootIndex, false);
+}
+
+void TFolderPoller::AddFlat(const std::string& Path, std::size_t RootIndex) {
+  TFolder flat{RootIndex, false, true, {}};
+  if (FFolders.count(Path) || !List(Path, flat.Listing)) return;
+  FFolders.emplace(Path, std::move(flat));
 }
 
 // Takes in the folders below Path, breadth first, as far as the bound
@@ -87,7 +93,7 @@ bool TFolderPoller::TakeIn(const std::string& Path, const TFolderEntry& Entry,
                            std::size_t RootIndex) {
   // Size 1 marks a folder that links elsewhere (see List).
   if (!Entry.IsFolder || Entry.Size == 1 || FolderCount() >= FMaxFolders) return false;
-  TFolder folder{RootIndex, false, {}};
+  TFolder folder{RootIndex, false, false, {}};
   if (!List(Path, folder.Listing)) return false;
   return FFolders.emplace(Path, std::move(folder)).second;
 }
@@ -103,8 +109,13 @@ void TFolderPoller::Poll() {
 void TFolderPoller::PollFolder(const std::string& Path) {
   TFolderListing now;
   if (!List(Path, now)) {
-    // Gone: whoever looks at its parent reports it.
-    if (!FFolders.at(Path).IsRoot) Forget(Path, false);
+    // Gone: whoever looks at its parent reports it. A flat folder is looked
+    // at again once it is back.
+    TFolder& polled = FFolders.at(Path);
+    if (polled.IsFlat)
+      polled.Listing = TFolderListing();
+    else if (!polled.IsRoot)
+      Forget(Path, false);
     return;
   }
   TFolder& polled = FFolders.at(Path);
@@ -117,7 +128,7 @@ void TFolderPoller::PollFolder(const std::string& Path) {
     if (gone) Forget(Child(Path, change.Name), change.Kind == TFolderChangeKind::Removed);
     // The top folder's own entries are reported by its watch.
     if (!current.IsRoot) ReportChange(Path, current, change);
-    if (!change.IsFolder || change.Kind == TFolderChangeKind::Removed) continue;
+    if (!change.IsFolder || change.Kind == TFolderChangeKind::Removed || current.IsFlat) continue;
     const bool added = change.Kind == TFolderChangeKind::Added;
     const std::string& name = added ? change.Name : change.NewName;
     const TFolderEntry* entry = current.Listing.Find(name);

@@ -32,16 +32,20 @@ class TFolderPoller {
   // Takes the folder and the folders below it as they are now; nothing of
   // what is there now is reported.
   void AddRoot(const std::string& Path, std::size_t RootIndex);
+  // Takes a folder whose own entries are reported, but not its subfolders'.
+  // A folder that is already looked at stays as it is.
+  void AddFlat(const std::string& Path, std::size_t RootIndex);
   // Looks at every folder again and reports what changed since last time.
   void Poll();
 
-  // Folders below the tops that are looked at.
+  // Folders below the tops that are looked at, and those taken flat.
   std::size_t FolderCount() const { return FFolders.size() - FRootCount; }
 
  private:
   struct TFolder {
     std::size_t RootIndex = 0;
     bool IsRoot = false;
+    bool IsFlat = false;
     TFolderListing Listing;
   };
 

@@ -147,3 +147,21 @@ TEST(DirectoryWatcher, WithoutSubtreeNothingIsPolled) {
   temp.MakeFolder("a\\b\\c");
   EXPECT_TRUE(Collect(flat, 1).empty());
 }
+
+// Folders watched only where the platform is silent: their own entries are
+// polled, nothing below them, and no handle is held.
+TEST(DirectoryWatcher, FolderWatchedWherePlatformIsSilentIsPolledFlat) {
+  TTempFolder temp;
+  temp.MakeFolder("a");
+  temp.MakeFolder("a\\b");
+  TDirectoryWatch flat{temp / "a", false, true};
+  TDirectoryWatcher watcher({flat}, kAllDiskEvents, nullptr, WM_APP);
+  if (watcher.PolledFolderCount() == 0) GTEST_SKIP() << "the platform reports changes itself";
+  EXPECT_EQ(watcher.HandleCount(), 0u);
+  EXPECT_EQ(watcher.PolledFolderCount(), 1u);
+  temp.MakeFolder("a\\b\\below");
+  const std::string beside = temp.MakeFolder("a\\beside");
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"MkDir: " + beside});
+  ASSERT_TRUE(RemoveDirectoryA(beside.c_str()));
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"RmDir: " + beside});
+}
