@@ -1,5 +1,7 @@
 #include "shell/DirectoryWatcher.h"
 
+#include "shell/FolderPoller.h"
+
 #include <shlobj.h>
 
 #include <algorithm>
@@ -9,9 +11,13 @@ namespace {
 
 constexpr ULONG_PTR kStopKey = static_cast<ULONG_PTR>(-1);
 constexpr DWORD kBufferBytes = 16 * 1024;
-// Most folders below a subtree root that get a watch of their own where the
-// platform needs that (see ExistingSubFolders).
-constexpr std::size_t kMaxSubFolderWatches = 128;
+// Most folders below the subtree roots that are polled where the platform
+// needs that (see SubTreesNeedPolling).
+constexpr std::size_t kMaxPolledFolders = 128;
+// Polling starts again this long after the last look at the earliest, and
+// later when looking takes long, so that it takes at most a tenth of the time.
+constexpr ULONGLONG kPollInterval = 500;
+constexpr ULONGLONG kPollShareOfTime = 10;
 constexpr LONG kFolderEvents = SHCNE_MKDIR | SHCNE_RMDIR | SHCNE_RENAMEFOLDER;
 constexpr LONG kFileEvents = SHCNE_CREATE | SHCNE_DELETE | SHCNE_RENAMEITEM | SHCNE_UPDATEITEM;
 
@@ -42,33 +48,13 @@ bool IsWine() {
   return ntdll && GetProcAddress(ntdll, "wine_get_version");
 }
 
-// Wine's subtree watching covers only folders created after the watch began.
-// There, each folder that already exists below a subtree root is watched
-// itself (with its own subtree, which then covers folders made inside it
-// later), breadth first and up to a bound. Elsewhere the platform's subtree
-// watching is complete and extra watches would report every change twice.
-std::vector<std::string> ExistingSubFolders(const std::string& Root) {
+// Wine's subtree watching covers only folders created after the watch began,
+// and its shell reports no changes on disk at all. There the folders below a
+// subtree root are looked at by a poller instead, and the root's watch covers
+// its own entries only. Elsewhere the platform's subtree watching is complete.
+bool SubTreesNeedPolling() {
   static const bool needed = IsWine();
-  std::vector<std::string> folders;
-  if (!needed) return folders;
-  for (std::size_t next = 0; next <= folders.size() && folders.size() < kMaxSubFolderWatches;
-       ++next) {
-    const std::string parent = next == 0 ? Root : folders[next - 1];
-    const std::string prefix = EndsWithBackslash(parent) ? parent : parent + "\\";
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileExA((prefix + "*").c_str(), FindExInfoBasic, &data,
-                                   FindExSearchLimitToDirectories, nullptr, 0);
-    if (find == INVALID_HANDLE_VALUE) continue;
-    do {
-      const std::string name = data.cFileName;
-      const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                          !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
-      if (folder && name != "." && name != ".." && folders.size() < kMaxSubFolderWatches)
-        folders.push_back(prefix + name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-  }
-  return folders;
+  return needed;
 }
 
 }  // namespace
@@ -95,24 +81,35 @@ TDirectoryWatcher::TDirectoryWatcher(const std::vector<TDirectoryWatch>& Folders
   if (!FPort) return;
   for (const TDirectoryWatch& folder : Folders) {
     const std::size_t rootIndex = FRoots.size();
-    FRoots.push_back(RootPath(folder.Path));
-    std::vector<std::string> paths = {FRoots.back()};
-    if (folder.WatchSubTree) {
-      const std::vector<std::string> below = ExistingSubFolders(FRoots.back());
-      paths.insert(paths.end(), below.begin(), below.end());
+    const std::string root = RootPath(folder.Path);
+    FRoots.push_back(root);
+    if (folder.WherePlatformIsSilent) {
+      if (SubTreesNeedPolling()) Poller().AddFlat(root, rootIndex);
+      continue;
     }
-    for (const std::string& path : paths) {
-      if (EventMask & kFolderEvents) OpenWatch(path, folder.WatchSubTree, true, rootIndex);
-      if (EventMask & kFileEvents) OpenWatch(path, folder.WatchSubTree, false, rootIndex);
-    }
+    const bool poll = folder.WatchSubTree && SubTreesNeedPolling();
+    const std::size_t handles = FWatches.size();
+    if (EventMask & kFolderEvents) OpenWatch(root, folder.WatchSubTree && !poll, true, rootIndex);
+    if (EventMask & kFileEvents) OpenWatch(root, folder.WatchSubTree && !poll, false, rootIndex);
+    if (poll && FWatches.size() > handles) Poller().AddRoot(root, rootIndex);
   }
   FOverflowed.assign(FRoots.size(), false);
+  if (FPoller) FPolledFolders = FPoller->FolderCount();
   // The thread issues the reads (they live as long as the thread that issued
   // them) and closes the folders when it stops. Changes from now on are seen.
   std::promise<void> armed;
   std::future<void> ready = armed.get_future();
   FThread = std::thread(&TDirectoryWatcher::Run, this, std::move(armed));
   ready.wait();
+}
+
+TFolderPoller& TDirectoryWatcher::Poller() {
+  if (!FPoller)
+    FPoller = std::make_unique<TFolderPoller>(
+        (FEventMask & kFileEvents) != 0, kMaxPolledFolders,
+        [this](std::size_t RootIndex, LONG Event, const std::string& Path1,
+               const std::string& Path2) { Report(RootIndex, Event, Path1, Path2); });
+  return *FPoller;
 }
 
 TDirectoryWatcher::~TDirectoryWatcher() {
@@ -156,12 +153,16 @@ void TDirectoryWatcher::Run(std::promise<void> Armed) {
   std::size_t pending = 0;
   for (auto& watch : FWatches) pending += Arm(*watch);
   Armed.set_value();
+  ULONGLONG nextPoll = GetTickCount64() + kPollInterval;
   for (;;) {
     DWORD bytes = 0;
     ULONG_PTR key = 0;
     OVERLAPPED* overlapped = nullptr;
-    const BOOL ok = GetQueuedCompletionStatus(FPort, &bytes, &key, &overlapped, INFINITE);
+    const ULONGLONG now = GetTickCount64();
+    const DWORD wait = !FPoller ? INFINITE : nextPoll > now ? static_cast<DWORD>(nextPoll - now) : 0;
+    const BOOL ok = GetQueuedCompletionStatus(FPort, &bytes, &key, &overlapped, wait);
     if (key == kStopKey) break;
+    if (FPoller && GetTickCount64() >= nextPoll) nextPoll = PollFolders();
     if (!overlapped) continue;
     auto& watch = *reinterpret_cast<TWatch*>(key);
     watch.Pending = false;
@@ -175,6 +176,15 @@ void TDirectoryWatcher::Run(std::promise<void> Armed) {
     if (Arm(watch)) ++pending;
   }
   Drain(pending);
+}
+
+// Looks at the polled folders; returns when to look next.
+ULONGLONG TDirectoryWatcher::PollFolders() {
+  const ULONGLONG start = GetTickCount64();
+  FPoller->Poll();
+  FPolledFolders = FPoller->FolderCount();
+  const ULONGLONG end = GetTickCount64();
+  return end + std::max(kPollInterval, (end - start) * (kPollShareOfTime - 1));
 }
 
 // Closes the folders, which cancels the reads in flight, and waits until the
@@ -218,29 +228,29 @@ void TDirectoryWatcher::Parse(TWatch& Watch, DWORD Bytes) {
         prefix + Narrow(info->FileName, static_cast<int>(nameBytes / sizeof(wchar_t)));
     // A rename whose new name is not reported moved the item out of sight.
     if (!Watch.RenamedFrom.empty() && info->Action != FILE_ACTION_RENAMED_NEW_NAME) {
-      Report(Watch, removed, Watch.RenamedFrom);
+      Report(Watch.RootIndex, removed, Watch.RenamedFrom);
       Watch.RenamedFrom.clear();
     }
     switch (info->Action) {
       case FILE_ACTION_ADDED:
-        Report(Watch, created, path);
+        Report(Watch.RootIndex, created, path);
         break;
       case FILE_ACTION_REMOVED:
-        Report(Watch, removed, path);
+        Report(Watch.RootIndex, removed, path);
         break;
       case FILE_ACTION_RENAMED_OLD_NAME:
         Watch.RenamedFrom = path;
         break;
       case FILE_ACTION_RENAMED_NEW_NAME:
         if (Watch.RenamedFrom.empty())
-          Report(Watch, created, path);
+          Report(Watch.RootIndex, created, path);
         else
-          Report(Watch, renamed, Watch.RenamedFrom, path);
+          Report(Watch.RootIndex, renamed, Watch.RenamedFrom, path);
         Watch.RenamedFrom.clear();
         break;
       case FILE_ACTION_MODIFIED:
         // A folder's own time changes with its content; that is no update.
-        if (!Watch.Folders && !IsFolder(path)) Report(Watch, SHCNE_UPDATEITEM, path);
+        if (!Watch.Folders && !IsFolder(path)) Report(Watch.RootIndex, SHCNE_UPDATEITEM, path);
         break;
     }
     if (info->NextEntryOffset == 0) break;
@@ -248,15 +258,15 @@ void TDirectoryWatcher::Parse(TWatch& Watch, DWORD Bytes) {
   }
 }
 
-void TDirectoryWatcher::Report(TWatch& Watch, LONG Event, const std::string& Path1,
+void TDirectoryWatcher::Report(std::size_t RootIndex, LONG Event, const std::string& Path1,
                                const std::string& Path2) {
   if (!(FEventMask & Event)) return;
   bool wake = false;
   {
     std::lock_guard<std::mutex> lock(FLock);
-    if (FOverflowed[Watch.RootIndex]) return;
+    if (FOverflowed[RootIndex]) return;
     if (FQueue.size() >= FCapacity) {
-      FOverflowed[Watch.RootIndex] = true;
+      FOverflowed[RootIndex] = true;
     } else {
       FQueue.push_back({Event, Path1, Path2, false});
       FHighWater = std::max(FHighWater, FQueue.size());
@@ -297,6 +307,8 @@ std::size_t TDirectoryWatcher::Take(std::vector<TShellChangeReport>& Out, std::s
   }
   return FQueue.size();
 }
+
+std::size_t TDirectoryWatcher::PolledFolderCount() const { return FPolledFolders; }
 
 std::size_t TDirectoryWatcher::HighWater() const {
   std::lock_guard<std::mutex> lock(FLock);

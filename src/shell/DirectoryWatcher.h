@@ -12,9 +12,16 @@
 // coalesced: further reports of the folder are dropped and, once the queue
 // has been emptied, one SHCNE_UPDATEDIR for the watched folder stands for
 // them. The same happens when the platform itself reports an overflow.
+//
+// Where the platform's subtree watching misses folders that existed before
+// the watch began, a subtree root's watch covers its own entries and the
+// folders below it are polled (see TFolderPoller), so that no folder below
+// the root is held open. Folders watched only where the platform is silent
+// are polled the same way, without their subfolders.
 
 #include <windows.h>
 
+#include <atomic>
 #include <deque>
 #include <future>
 #include <memory>
@@ -25,9 +32,14 @@
 
 #include "shell/ShellChangeReport.h"
 
+class TFolderPoller;
+
 struct TDirectoryWatch {
   std::string Path;
   bool WatchSubTree = false;
+  // Only the folder's own entries, and only where the platform reports no
+  // changes on disk by itself; they are polled, and the folder stays free.
+  bool WherePlatformIsSilent = false;
 };
 
 class TDirectoryWatcher {
@@ -49,8 +61,11 @@ class TDirectoryWatcher {
   std::size_t Take(std::vector<TShellChangeReport>& Out, std::size_t Max);
 
   // Number of folder handles open: one for folder names and one for files
-  // per watched folder, as the mask asks; more where subtrees are emulated.
+  // per watched folder, as the mask asks.
   std::size_t HandleCount() const { return FWatches.size(); }
+  // Folders below subtree roots that are polled (none where the platform
+  // watches subtrees itself).
+  std::size_t PolledFolderCount() const;
   // The most reports that were ever waiting at once.
   std::size_t HighWater() const;
 
@@ -62,7 +77,10 @@ class TDirectoryWatcher {
   void Run(std::promise<void> Armed);
   void Drain(std::size_t Pending);
   void Parse(TWatch& Watch, DWORD Bytes);
-  void Report(TWatch& Watch, LONG Event, const std::string& Path1, const std::string& Path2 = {});
+  void Report(std::size_t RootIndex, LONG Event, const std::string& Path1,
+              const std::string& Path2 = {});
+  TFolderPoller& Poller();
+  ULONGLONG PollFolders();
   void Overflow(std::size_t RootIndex);
 
   LONG FEventMask;
@@ -72,6 +90,9 @@ class TDirectoryWatcher {
   HANDLE FPort = nullptr;
   std::vector<std::string> FRoots;
   std::vector<std::unique_ptr<TWatch>> FWatches;
+  // Only touched by the thread once it runs.
+  std::unique_ptr<TFolderPoller> FPoller;
+  std::atomic<std::size_t> FPolledFolders{0};
   std::thread FThread;
 
   mutable std::mutex FLock;

@@ -1,7 +1,10 @@
-// The disk watcher's queue: bounded, coalesced into one folder update when
-// it overflows.
+// The disk watcher: its queue is bounded and coalesced into one folder update
+// when it overflows; subtrees are seen whole without holding folders open.
 #include <gtest/gtest.h>
 #include <shlobj.h>
+
+#include <algorithm>
+#include <set>
 
 #include "common/TempFolder.h"
 #include "shell/DirectoryWatcher.h"
@@ -44,4 +47,121 @@ TEST(DirectoryWatcher, MissingFoldersAreLeftOut) {
   TDirectoryWatcher watcher({{temp / "gone", true}, {temp.Path(), true}},
                             SHCNE_MKDIR | SHCNE_CREATE, nullptr, WM_APP, 10);
   EXPECT_EQ(watcher.HandleCount(), 2u);  // folder and file handles of the one that exists
+}
+
+namespace {
+
+constexpr LONG kAllDiskEvents = SHCNE_MKDIR | SHCNE_RMDIR | SHCNE_RENAMEFOLDER | SHCNE_CREATE |
+                                SHCNE_DELETE | SHCNE_RENAMEITEM | SHCNE_UPDATEITEM;
+
+std::string Describe(const TShellChangeReport& Report) {
+  const char* name = Report.Event == SHCNE_MKDIR          ? "MkDir"
+                     : Report.Event == SHCNE_RMDIR        ? "RmDir"
+                     : Report.Event == SHCNE_RENAMEFOLDER ? "RenameFolder"
+                     : Report.Event == SHCNE_CREATE       ? "Create"
+                     : Report.Event == SHCNE_DELETE       ? "Delete"
+                     : Report.Event == SHCNE_RENAMEITEM   ? "RenameItem"
+                     : Report.Event == SHCNE_UPDATEITEM   ? "UpdateItem"
+                                                          : "Other";
+  return std::string(name) + ": " + Report.Path1 + (Report.Path2.empty() ? "" : " -> " + Report.Path2);
+}
+
+// Takes reports until Expected many arrived (or 3 s passed) and then for
+// another 1.2 s, long enough for a second look by the poller.
+std::multiset<std::string> Collect(TDirectoryWatcher& Watcher, std::size_t Expected) {
+  std::vector<TShellChangeReport> reports;
+  for (int i = 0; i < 150 && reports.size() < Expected; ++i) {
+    Sleep(20);
+    Watcher.Take(reports, 1000);
+  }
+  Sleep(1200);
+  Watcher.Take(reports, 1000);
+  std::multiset<std::string> lines;
+  for (const TShellChangeReport& report : reports) lines.insert(Describe(report));
+  return lines;
+}
+
+bool Exists(const std::string& Path) { return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace
+
+// Folders that were there before the watch began are watched as closely as
+// new ones, and none of them is kept from going away.
+TEST(DirectoryWatcher, WholeSubtreeIsSeenWithoutHoldingItsFoldersOpen) {
+  TTempFolder temp;
+  temp.MakeFolder("Old");
+  const std::string inner = temp.MakeFolder("Old\\Inner");
+  temp.MakeFile("Old\\Inner\\kept.txt");
+  TDirectoryWatcher watcher({{temp.Path(), true}}, kAllDiskEvents, nullptr, WM_APP);
+  EXPECT_EQ(watcher.HandleCount(), 2u);  // the root only: folder names and files
+
+  const std::string deep = temp.MakeFolder("Old\\Inner\\Deep");
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"MkDir: " + deep});
+  const std::string file = temp.MakeFile("Old\\Inner\\Deep\\data.txt", "one");
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"Create: " + file});
+  temp.MakeFile("Old\\Inner\\Deep\\data.txt", "one and two");
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"UpdateItem: " + file});
+
+  ASSERT_TRUE(MoveFileA(inner.c_str(), (temp / "Old\\Moved").c_str()));
+  EXPECT_EQ(Collect(watcher, 1),
+            std::multiset<std::string>{"RenameFolder: " + inner + " -> " + (temp / "Old\\Moved")});
+
+  // Removing folders that existed before really removes them.
+  const std::string moved = temp / "Old\\Moved";
+  ASSERT_TRUE(DeleteFileA((moved + "\\Deep\\data.txt").c_str()));
+  ASSERT_TRUE(RemoveDirectoryA((moved + "\\Deep").c_str()));
+  EXPECT_FALSE(Exists(moved + "\\Deep"));
+  EXPECT_EQ(Collect(watcher, 2), (std::multiset<std::string>{"Delete: " + moved + "\\Deep\\data.txt",
+                                                             "RmDir: " + moved + "\\Deep"}));
+  // The watcher learnt the new name: changes below it are seen.
+  const std::string again = temp.MakeFolder("Old\\Moved\\Again");
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"MkDir: " + again});
+}
+
+// A folder tree made at once is reported whole, however fast it was made.
+TEST(DirectoryWatcher, NewFolderIsReportedWithWhatItAlreadyHolds) {
+  TTempFolder temp;
+  temp.MakeFolder("Old");
+  TDirectoryWatcher watcher({{temp.Path(), true}}, kAllDiskEvents, nullptr, WM_APP);
+  const std::string top = temp.MakeFolder("New");
+  const std::string middle = temp.MakeFolder("New\\Middle");
+  const std::string file = temp.MakeFile("New\\Middle\\f.txt");
+  const std::string below = temp.MakeFolder("Old\\Below");
+  const std::string bottom = temp.MakeFolder("Old\\Below\\Bottom");
+  const std::multiset<std::string> seen = Collect(watcher, 5);
+  for (const std::string& line : {"MkDir: " + top, "MkDir: " + middle, "Create: " + file,
+                                  "MkDir: " + below, "MkDir: " + bottom})
+    EXPECT_EQ(seen.count(line), 1u) << line;
+  // Nothing else of these but the writes to the new file.
+  for (const std::string& line : seen)
+    EXPECT_TRUE(line.rfind("MkDir: ", 0) == 0 || line.find("f.txt") != std::string::npos) << line;
+}
+
+// Without subtree watching nothing below the folder's own entries is looked at.
+TEST(DirectoryWatcher, WithoutSubtreeNothingIsPolled) {
+  TTempFolder temp;
+  temp.MakeFolder("a");
+  temp.MakeFolder("a\\b");
+  TDirectoryWatcher flat({{temp.Path(), false}}, kAllDiskEvents, nullptr, WM_APP);
+  EXPECT_EQ(flat.PolledFolderCount(), 0u);
+  temp.MakeFolder("a\\b\\c");
+  EXPECT_TRUE(Collect(flat, 1).empty());
+}
+
+// Folders watched only where the platform is silent: their own entries are
+// polled, nothing below them, and no handle is held.
+TEST(DirectoryWatcher, FolderWatchedWherePlatformIsSilentIsPolledFlat) {
+  TTempFolder temp;
+  temp.MakeFolder("a");
+  temp.MakeFolder("a\\b");
+  TDirectoryWatch flat{temp / "a", false, true};
+  TDirectoryWatcher watcher({flat}, kAllDiskEvents, nullptr, WM_APP);
+  if (watcher.PolledFolderCount() == 0) GTEST_SKIP() << "the platform reports changes itself";
+  EXPECT_EQ(watcher.HandleCount(), 0u);
+  EXPECT_EQ(watcher.PolledFolderCount(), 1u);
+  temp.MakeFolder("a\\b\\below");
+  const std::string beside = temp.MakeFolder("a\\beside");
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"MkDir: " + beside});
+  ASSERT_TRUE(RemoveDirectoryA(beside.c_str()));
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"RmDir: " + beside});
 }

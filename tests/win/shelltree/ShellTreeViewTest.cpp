@@ -474,7 +474,7 @@ bool PumpUntil(F Done, DWORD Milliseconds) {
   return true;
 }
 
-TEST_F(ShellTreeViewTest, ChangesOnDiskAppearWithinASecondKeepingExpansionsAndSelection) {
+TEST_F(ShellTreeViewTest, ChangesOnDiskAreFollowedKeepingExpansionsAndSelection) {
   RootAtTempFolder();
   Tree->SetAutoRefreshContents(true);
   TIDListHolder inner(PathToIDList(Temp / "Bravo\\Inner"));
@@ -493,6 +493,20 @@ TEST_F(ShellTreeViewTest, ChangesOnDiskAppearWithinASecondKeepingExpansionsAndSe
   ASSERT_TRUE(PumpUntil(
       [&] { return FindChildByText(FindChildByText(Root(), "Bravo"), "Newer") != nullptr; }, 1000));
   EXPECT_TRUE(SameIDList(Tree->SelectedIDList(), selected.Get()));
+
+  // The selected folder, expanded, goes away on disk: nothing holds it, and
+  // its nearest existing ancestor is selected.
+  Temp.MakeFolder("Bravo\\Inner\\Leaf");
+  ASSERT_TRUE(PumpUntil([&] { return Tree->GetSelected()->GetHasChildren(); }, 2000));
+  Tree->GetSelected()->Expand(false);
+  ASSERT_EQ(ChildTexts(Tree->GetSelected()), std::vector<std::string>{"Leaf"});
+  ASSERT_TRUE(RemoveDirectoryA((Temp / "Bravo\\Inner\\Leaf").c_str()));
+  ASSERT_TRUE(RemoveDirectoryA((Temp / "Bravo\\Inner").c_str()));
+  EXPECT_EQ(GetFileAttributesA((Temp / "Bravo\\Inner").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(
+      PumpUntil([&] { return IDListToPath(Tree->SelectedIDList()) == Temp / "Bravo"; }, 2000));
+  EXPECT_EQ(ChildTexts(FindChildByText(Root(), "Bravo")),
+            (std::vector<std::string>{"New", "Newer"}));
 
   // Switched off, the tree no longer follows.
   Tree->SetAutoRefreshContents(false);

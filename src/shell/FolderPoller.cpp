@@ -1,0 +1,160 @@
+#include "shell/FolderPoller.h"
+
+#include <shlobj.h>
+
+#include <deque>
+#include <utility>
+#include <vector>
+
+namespace {
+
+std::string Child(const std::string& Folder, const std::string& Name) {
+  return Folder + "\\" + Name;
+}
+
+std::uint64_t Join(DWORD High, DWORD Low) { return (std::uint64_t{High} << 32) | Low; }
+
+LONG EventOf(const TFolderChange& Change) {
+  switch (Change.Kind) {
+    case TFolderChangeKind::Added: return Change.IsFolder ? SHCNE_MKDIR : SHCNE_CREATE;
+    case TFolderChangeKind::Removed: return Change.IsFolder ? SHCNE_RMDIR : SHCNE_DELETE;
+    case TFolderChangeKind::Renamed:
+      return Change.IsFolder ? SHCNE_RENAMEFOLDER : SHCNE_RENAMEITEM;
+    case TFolderChangeKind::Modified: return SHCNE_UPDATEITEM;
+  }
+  return 0;
+}
+
+// Folders that are links elsewhere are listed but not looked into.
+bool CanLookInto(const TFolderEntry& Entry, DWORD Attributes) {
+  return Entry.IsFolder && !(Attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+}  // namespace
+
+TFolderPoller::TFolderPoller(bool FilesToo, std::size_t MaxFolders, TReport Report)
+    : FFilesToo(FilesToo), FMaxFolders(MaxFolders), FReport(std::move(Report)) {}
+
+bool TFolderPoller::List(const std::string& Path, TFolderListing& Listing) const {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileExA((Path + "\\*").c_str(), FindExInfoBasic, &data,
+                                 FFilesToo ? FindExSearchNameMatch : FindExSearchLimitToDirectories,
+                                 nullptr, 0);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  std::vector<TFolderEntry> entries;
+  do {
+    const std::string name = data.cFileName;
+    if (name == "." || name == "..") continue;
+    TFolderEntry entry{name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                       Join(data.nFileSizeHigh, data.nFileSizeLow),
+                       Join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+    // Reparse folders are kept apart by giving them a size no folder has.
+    if (entry.IsFolder && !CanLookInto(entry, data.dwFileAttributes)) entry.Size = 1;
+    if (entry.IsFolder || FFilesToo) entries.push_back(std::move(entry));
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  Listing = TFolderListing(std::move(entries));
+  return true;
+}
+
+void TFolderPoller::AddRoot(const std::string& Path, std::size_t RootIndex) {
+  TFolder root{RootIndex, true, false, {}};
+  if (!List(Path, root.Listing)) return;
+  if (!FFolders.emplace(Path, std::move(root)).second) return;
+  ++FRootCount;
+  AddBelow(Path, RootIndex, false);
+}
+
+void TFolderPoller::AddFlat(const std::string& Path, std::size_t RootIndex) {
+  TFolder flat{RootIndex, false, true, {}};
+  if (FFolders.count(Path) || !List(Path, flat.Listing)) return;
+  FFolders.emplace(Path, std::move(flat));
+}
+
+// Takes in the folders below Path, breadth first, as far as the bound
+// allows. With ReportContents, everything found is reported as created.
+void TFolderPoller::AddBelow(const std::string& Path, std::size_t RootIndex, bool ReportContents) {
+  std::deque<std::string> waiting{Path};
+  while (!waiting.empty()) {
+    const std::string parent = std::move(waiting.front());
+    waiting.pop_front();
+    const TFolder& polled = FFolders.at(parent);
+    for (const TFolderEntry& entry : polled.Listing.Entries()) {
+      if (ReportContents)
+        ReportChange(parent, polled, {TFolderChangeKind::Added, entry.IsFolder, entry.Name, {}});
+      if (TakeIn(Child(parent, entry.Name), entry, RootIndex)) waiting.push_back(Child(parent, entry.Name));
+    }
+  }
+}
+
+// Starts looking at one folder, unless it links elsewhere, cannot be read or
+// the bound is reached.
+bool TFolderPoller::TakeIn(const std::string& Path, const TFolderEntry& Entry,
+                           std::size_t RootIndex) {
+  // Size 1 marks a folder that links elsewhere (see List).
+  if (!Entry.IsFolder || Entry.Size == 1 || FolderCount() >= FMaxFolders) return false;
+  TFolder folder{RootIndex, false, false, {}};
+  if (!List(Path, folder.Listing)) return false;
+  return FFolders.emplace(Path, std::move(folder)).second;
+}
+
+void TFolderPoller::Poll() {
+  std::vector<std::string> paths;
+  paths.reserve(FFolders.size());
+  for (const auto& [path, folder] : FFolders) paths.push_back(path);
+  for (const std::string& path : paths)
+    if (FFolders.count(path)) PollFolder(path);
+}
+
+void TFolderPoller::PollFolder(const std::string& Path) {
+  TFolderListing now;
+  if (!List(Path, now)) {
+    // Gone: whoever looks at its parent reports it. A flat folder is looked
+    // at again once it is back.
+    TFolder& polled = FFolders.at(Path);
+    if (polled.IsFlat)
+      polled.Listing = TFolderListing();
+    else if (!polled.IsRoot)
+      Forget(Path, false);
+    return;
+  }
+  TFolder& polled = FFolders.at(Path);
+  const std::vector<TFolderChange> changes = polled.Listing.ChangesTo(now);
+  polled.Listing = std::move(now);
+  const TFolder& current = polled;
+  for (const TFolderChange& change : changes) {
+    const bool gone = change.IsFolder && change.Kind != TFolderChangeKind::Added;
+    // A removed folder's content went first.
+    if (gone) Forget(Child(Path, change.Name), change.Kind == TFolderChangeKind::Removed);
+    // The top folder's own entries are reported by its watch.
+    if (!current.IsRoot) ReportChange(Path, current, change);
+    if (!change.IsFolder || change.Kind == TFolderChangeKind::Removed || current.IsFlat) continue;
+    const bool added = change.Kind == TFolderChangeKind::Added;
+    const std::string& name = added ? change.Name : change.NewName;
+    const TFolderEntry* entry = current.Listing.Find(name);
+    // What a new folder holds is new too; a renamed one's is not.
+    if (entry && TakeIn(Child(Path, name), *entry, current.RootIndex))
+      AddBelow(Child(Path, name), current.RootIndex, added);
+  }
+}
+
+void TFolderPoller::ReportChange(const std::string& Folder, const TFolder& Polled,
+                                 const TFolderChange& Change) {
+  const std::string path2 =
+      Change.Kind == TFolderChangeKind::Renamed ? Child(Folder, Change.NewName) : std::string();
+  FReport(Polled.RootIndex, EventOf(Change), Child(Folder, Change.Name), path2);
+}
+
+// Stops looking at a folder and everything below it. With ReportContents,
+// what it held as last seen is reported as removed, innermost first.
+void TFolderPoller::Forget(const std::string& Path, bool ReportContents) {
+  auto found = FFolders.find(Path);
+  if (found == FFolders.end()) return;
+  const TFolder folder = std::move(found->second);
+  FFolders.erase(found);
+  for (const TFolderEntry& entry : folder.Listing.Entries()) {
+    if (entry.IsFolder) Forget(Child(Path, entry.Name), ReportContents);
+    if (ReportContents)
+      ReportChange(Path, folder, {TFolderChangeKind::Removed, entry.IsFolder, entry.Name, {}});
+  }
+}
