@@ -1,9 +1,11 @@
-// The change notifier: registration, decoding of the shell's reports, and the
-// disk watcher that stands in for the shell's reports of changes on disk.
+// The change notifier: registration, decoding of the shell's reports, the
+// disk watcher that stands in for the shell's reports of changes on disk, and
+// the notifier as a form description configures it.
 #include <windows.h>
 // After windows.h, which it needs.
-#include <gtest/gtest.h>
 #include <tlhelp32.h>
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstring>
@@ -13,6 +15,8 @@
 #include "common/TempFolder.h"
 #include "shell/ShellChangeNotifier.h"
 #include "shell/ShellModule.h"
+#include "toolkit/portable/ClassBuilder.h"
+#include "toolkit/portable/FormReader.h"
 
 namespace {
 
@@ -498,4 +502,200 @@ TEST_F(NotifierOnDisk, BurstOfTenThousandFoldersStaysBounded) {
   EXPECT_LE(made, kFolders);
   EXPECT_EQ(counter.OtherUpdates, 0);
   EXPECT_LT(longestGap, 1000u);
+}
+
+namespace {
+
+// A form holding a notifier; its published methods receive the reports.
+class TNotifierForm : public TComponent {
+  FW_CLASS(TNotifierForm)
+ public:
+  using TComponent::TComponent;
+  TVintoShellChangeNotifier* Notifier1 = nullptr;
+  TEventLog Log;
+  void FolderMade(TObject* Sender, const std::string& Item, bool Interrupt) {
+    Log.MkDir(Sender, Item, Interrupt);
+  }
+  void FolderRemoved(TObject* Sender, const std::string& Item, bool Interrupt) {
+    Log.RmDir(Sender, Item, Interrupt);
+  }
+};
+
+const TClassInfo& TNotifierForm::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TNotifierForm>("TNotifierForm", &TComponent::StaticClass())
+          .Field("Notifier1", &TNotifierForm::Notifier1)
+          .Method("FolderMade", &TNotifierForm::FolderMade)
+          .Method("FolderRemoved", &TNotifierForm::FolderRemoved)
+          .Info();
+  return info;
+}
+
+// The published notifier, asking the fake shell.
+class TFakeShellNotifier : public TVintoShellChangeNotifier {
+  FW_CLASS(TFakeShellNotifier)
+ public:
+  explicit TFakeShellNotifier(TComponent* AOwner)
+      : TVintoShellChangeNotifier(AOwner, FakeFunctions) {}
+};
+
+const TClassInfo& TFakeShellNotifier::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TFakeShellNotifier>("TFakeShellNotifier",
+                                        &TVintoShellChangeNotifier::StaticClass())
+          .Creatable()
+          .Info();
+  return info;
+}
+FW_REGISTER_CLASS(TFakeShellNotifier);
+
+// A string value of a form description.
+std::string Quoted(const std::string& Text) {
+  std::string out = "'";
+  for (char c : Text) out += c == '\'' ? std::string("''") : std::string(1, c);
+  return out + "'";
+}
+
+std::string FolderEntry(const std::string& Folder, bool WatchSubTree) {
+  return "      item\n"
+         "        Folder = " +
+         Quoted(Folder) + "\n" + (WatchSubTree ? "        WatchSubTree = True\n" : "") +
+         "      end\n";
+}
+
+bool SamePath(const std::string& A, const std::string& B) {
+  return lstrcmpiA(A.c_str(), B.c_str()) == 0;
+}
+
+}  // namespace
+
+TEST_F(NotifierWithFakeShell, FormDescriptionRegistersOnceLoadedWithItsFolders) {
+  TTempFolder temp;
+  const std::string one = temp.MakeFolder("one"), two = temp.MakeFolder("two");
+  {
+    TNotifierForm form(nullptr);
+    // Active comes before one of the events: registering waits for Loaded,
+    // or the mask would lack it.
+    ReadFormDescription(form,
+                        "object NotifierForm: TNotifierForm\n"
+                        "  object Notifier1: TFakeShellNotifier\n"
+                        "    OnMkDir = FolderMade\n"
+                        "    Folders = <\n" +
+                            FolderEntry(one, true) + "      item\n      end\n" +
+                            FolderEntry(temp / "missing", true) + FolderEntry(two, false) +
+                            "    >\n"
+                            "    Active = True\n"
+                            "    OnRmDir = FolderRemoved\n"
+                            "  end\n"
+                            "end\n");
+    ASSERT_NE(form.Notifier1, nullptr);
+    EXPECT_EQ(form.Notifier1->Owner(), &form);
+    EXPECT_EQ(form.Notifier1->Folders().Count(), 4);
+    EXPECT_TRUE(form.Notifier1->Active());
+    EXPECT_EQ(Fake.Registrations, 1);
+    EXPECT_EQ(Fake.Events, LONG(SHCNE_MKDIR | SHCNE_RMDIR));
+    // The item without text and the one naming nothing are skipped.
+    ASSERT_EQ(Fake.EntryPaths.size(), 2u);
+    EXPECT_TRUE(SamePath(Fake.EntryPaths[0], one));
+    EXPECT_EQ(Fake.Entries[0].fRecursive, -1);
+    EXPECT_TRUE(SamePath(Fake.EntryPaths[1], two));
+    EXPECT_EQ(Fake.Entries[1].fRecursive, 0);
+
+    TIDListHolder list(PathToIDList(one));
+    SendReport(*form.Notifier1, SHCNE_RMDIR, list.Get());
+    EXPECT_EQ(form.Log.Lines, std::vector<std::string>{"RmDir: " + IDListToPath(list.Get())});
+    EXPECT_EQ(form.Log.Senders, std::vector<TObject*>{form.Notifier1});
+  }
+  // The form frees its notifier, which lets go of the registration.
+  EXPECT_EQ(Fake.Deregistrations, 1);
+}
+
+TEST_F(NotifierWithFakeShell, FaultyFoldersLeaveNoNotifierAndNothingRegistered) {
+  struct TCase {
+    std::string Items;
+    int Line;
+    const char* Fault;
+  };
+  const TCase cases[] = {
+      {"      item\n        Foldr = 'C:\\'\n      end\n", 7,
+       "property Foldr does not exist in TVintoShellChangeNotifierFolder"},
+      {"      item\n        WatchSubTree = 1\n      end\n", 7,
+       "property WatchSubTree expects True or False but the value is an integer"},
+      {"      item\n        Folder = sfDesktop\n      end\n", 7,
+       "property Folder expects a string but the value is an identifier"},
+      // The list left open runs into the notifier's end.
+      {"      item\n        Folder = 'C:\\'\n      end\n  end\n", 9,
+       "\"item\" or \">\" expected but \"end\" found"},
+  };
+  for (const TCase& c : cases) {
+    TNotifierForm form(nullptr);
+    const std::string text =
+        "object NotifierForm: TNotifierForm\n"
+        "  object Notifier1: TFakeShellNotifier\n"
+        "    OnMkDir = FolderMade\n"
+        "    Active = True\n"
+        "    Folders = <\n" +
+        c.Items + "    >\n  end\nend\n";
+    try {
+      ReadFormDescription(form, text);
+      ADD_FAILURE() << "accepted: " << text;
+    } catch (const EFormError& e) {
+      EXPECT_EQ(e.Line(), c.Line) << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.Fault), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(form.ComponentCount(), 0);
+    EXPECT_EQ(form.Notifier1, nullptr);
+  }
+  EXPECT_EQ(Fake.Registrations, 0);
+}
+
+TEST_F(NotifierWithFakeShell, OwnerAtDesignTimeMeansNoWindowAndNoRegistration) {
+  TComponent designer(nullptr);
+  designer.SetDesigning(true);
+  auto* notifier = new TVintoShellChangeNotifier(&designer, FakeFunctions);
+  EXPECT_TRUE(notifier->ComponentState().Contains(csDesigning));
+  EXPECT_EQ(notifier->Handle(), nullptr);
+  TEventLog log;
+  log.Connect(*notifier);
+  notifier->AddWatch(TShellModule::Instance().DesktopIDList(), true);
+  notifier->SetActive(true);
+  notifier->Loaded();
+  EXPECT_EQ(Fake.Registrations, 0);
+  EXPECT_EQ(designer.ComponentCount(), 1);
+}
+
+// The notifier as the program's form reader makes it, on the system's shell,
+// with the disk reporting what the shell does not.
+TEST(NotifierFromForm, WatchesItsTwoFoldersAndReportsAFolderMadeBelowThem) {
+  TTempFolder temp;
+  const std::string one = temp.MakeFolder("one"), two = temp.MakeFolder("two");
+  temp.MakeFolder("one\\inner");
+  TNotifierForm form(nullptr);
+  ReadFormDescription(form,
+                      "object NotifierForm: TNotifierForm\n"
+                      "  object Notifier1: TVintoShellChangeNotifier\n"
+                      "    Active = True\n"
+                      "    Folders = <\n" +
+                          FolderEntry(one, true) + FolderEntry(two, false) +
+                          "    >\n"
+                          "    OnMkDir = FolderMade\n"
+                          "  end\n"
+                          "end\n");
+  TVintoShellChangeNotifier* notifier = form.Notifier1;
+  ASSERT_NE(notifier, nullptr);
+  ASSERT_EQ(notifier->Watches().size(), 2u);
+  EXPECT_TRUE(SamePath(IDListToPath(notifier->Watches()[0].IDList), one));
+  EXPECT_TRUE(notifier->Watches()[0].WatchSubTree);
+  EXPECT_TRUE(SamePath(IDListToPath(notifier->Watches()[1].IDList), two));
+  EXPECT_FALSE(notifier->Watches()[1].WatchSubTree);
+  EXPECT_NE(notifier->RegistrationHandle(), 0u);
+  EXPECT_GT(notifier->WatcherHandleCount(), 0u);
+
+  const std::string deep = temp.MakeFolder("one\\inner\\made");
+  ASSERT_TRUE(PumpUntil([&] { return form.Log.Lines.size() >= 1; }));
+  const std::string shallow = temp.MakeFolder("two\\made");
+  ASSERT_TRUE(PumpUntil([&] { return form.Log.Lines.size() >= 2; }));
+  Pump(300);
+  EXPECT_EQ(form.Log.Lines, (std::vector<std::string>{"MkDir: " + deep, "MkDir: " + shallow}));
+  EXPECT_EQ(form.Log.Senders, (std::vector<TObject*>{notifier, notifier}));
 }
