@@ -271,9 +271,6 @@ TEST(FormReaderCollections, FaultyListsNameTheLineAndLeaveNothingBehind) {
        "property name expected but \"<\" found"},
       {"object G: TGrid\n  Columns = < item Width = > end >\nend", 2,
        "value expected but \">\" found"},
-      {"object G: TGrid\n  Columns = << item end >>\nend", 2, "\"item\" or \">\" expected"},
-      {"object G: TGrid\n  Columns = <\n    item\n      Title = 'x'\n    end>>\nend", 5,
-       "property name expected but \">\" found"},
   };
   for (const TBadList& c : cases) {
     TGrid grid(nullptr);

@@ -621,8 +621,6 @@ TEST_F(NotifierWithFakeShell, FaultyFoldersLeaveNoNotifierAndNothingRegistered) 
        "property Foldr does not exist in TVintoShellChangeNotifierFolder"},
       {"      item\n        WatchSubTree = 1\n      end\n", 7,
        "property WatchSubTree expects True or False but the value is an integer"},
-      {"      item\n        Folder = sfDesktop\n      end\n", 7,
-       "property Folder expects a string but the value is an identifier"},
       // The list left open runs into the notifier's end.
       {"      item\n        Folder = 'C:\\'\n      end\n  end\n", 9,
        "\"item\" or \">\" expected but \"end\" found"},
