@@ -6,6 +6,7 @@
 #include "shell/IDListHolder.h"
 #include "shell/ShellIDList.h"
 #include "shell/portable/FreeSpaceItem.h"
+#include "toolkit/portable/ClassBuilder.h"
 
 namespace {
 
@@ -33,9 +34,18 @@ bool SamePathText(const std::string& A, const std::string& B) {
 
 }  // namespace
 
+const TClassInfo& TCustomVintoShellChangeNotifier::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TCustomVintoShellChangeNotifier>(
+                                     "TCustomVintoShellChangeNotifier", &TComponent::StaticClass())
+                                     .Info();
+  return info;
+}
+
 TCustomVintoShellChangeNotifier::TCustomVintoShellChangeNotifier(
-    const TShellChangeFunctions& Functions)
-    : FFunctions(Functions) {
+    TComponent* AOwner, const TShellChangeFunctions& Functions)
+    : TComponent(AOwner), FFunctions(Functions) {
+  if (AOwner && AOwner->ComponentState().Contains(csDesigning)) SetDesigning(true);
+  if (Designing()) return;
   FMessageId = RegisterWindowMessageA("MsgId_VintoShellChangeNotifier");
   RegisterWindowClass(&WindowProc);
   FWindow = CreateWindowExA(0, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
@@ -54,14 +64,18 @@ TCustomVintoShellChangeNotifier::~TCustomVintoShellChangeNotifier() {
 void TCustomVintoShellChangeNotifier::SetActive(bool Value) {
   if (Value == FActive) return;
   FActive = Value;
-  if (Value)
-    RegisterNotification();
-  else
+  if (!Value) {
     DeregisterNotification();
+    return;
+  }
+  // A description being read may assign handlers and folders after Active:
+  // Loaded registers then.
+  if (!Designing() && !ComponentState().Contains(csLoading)) RegisterNotification();
 }
 
 void TCustomVintoShellChangeNotifier::Loaded() {
-  if (FActive) RegisterNotification();
+  TComponent::Loaded();
+  if (FActive && !Designing()) RegisterNotification();
 }
 
 void TCustomVintoShellChangeNotifier::AddWatch(LPCITEMIDLIST List, bool WatchSubTree) {

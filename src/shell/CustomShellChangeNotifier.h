@@ -10,20 +10,24 @@
 // feeds what it sees through the same decoding, duplicate suppression and
 // events. Where both sources report, a report that the other source already
 // delivered is dropped, so a change fires once.
+//
+// At design time (an owner that is being designed) there is no window and
+// nothing registers. While the notifier is being loaded from a form
+// description, Active is only stored; Loaded registers.
 
 #include <windows.h>
 
 #include <deque>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "shell/ShellChangeFunctions.h"
 #include "shell/ShellChangeReport.h"
+#include "toolkit/portable/Component.h"
+#include "toolkit/portable/Event.h"
 
 class TDirectoryWatcher;
-class TCustomVintoShellChangeNotifier;
 
 // One watch-list entry. The list belongs to whoever added it.
 struct TVintoShellChangeNotifierItem {
@@ -31,29 +35,25 @@ struct TVintoShellChangeNotifierItem {
   bool WatchSubTree = false;
 };
 
-using TShellChangeEvent =
-    std::function<void(TCustomVintoShellChangeNotifier* Sender, const std::string& ItemName,
-                       bool TriggeredBySystemInterrupt)>;
-using TShellChangeRenameEvent =
-    std::function<void(TCustomVintoShellChangeNotifier* Sender, const std::string& OldItemName,
-                       const std::string& NewItemName, bool TriggeredBySystemInterrupt)>;
-using TShellChangeInterruptEvent =
-    std::function<void(TCustomVintoShellChangeNotifier* Sender, bool TriggeredBySystemInterrupt)>;
+// Sender first; the flag tells whether the report came from a system
+// interrupt.
+using TShellChangeEvent = TEvent<TObject*, const std::string&, bool>;
+using TShellChangeRenameEvent = TEvent<TObject*, const std::string&, const std::string&, bool>;
+using TShellChangeInterruptEvent = TEvent<TObject*, bool>;
 
-class TCustomVintoShellChangeNotifier {
+class TCustomVintoShellChangeNotifier : public TComponent {
+  FW_CLASS(TCustomVintoShellChangeNotifier)
  public:
   // Functions stands in for the shell's registration functions (tests).
   explicit TCustomVintoShellChangeNotifier(
-      const TShellChangeFunctions& Functions = TShellChangeFunctions::System());
-  virtual ~TCustomVintoShellChangeNotifier();
-  TCustomVintoShellChangeNotifier(const TCustomVintoShellChangeNotifier&) = delete;
-  TCustomVintoShellChangeNotifier& operator=(const TCustomVintoShellChangeNotifier&) = delete;
+      TComponent* AOwner, const TShellChangeFunctions& Functions = TShellChangeFunctions::System());
+  ~TCustomVintoShellChangeNotifier() override;
 
   bool Active() const { return FActive; }
   // Registers (true) or deregisters (false) when the value changes.
   void SetActive(bool Value);
   // After loading from a form: an active notifier registers.
-  void Loaded();
+  void Loaded() override;
 
   void AddWatch(LPCITEMIDLIST List, bool WatchSubTree);
   void ClearWatches();
@@ -91,6 +91,7 @@ class TCustomVintoShellChangeNotifier {
  protected:
   virtual void RegisterNotification();
   void DeregisterNotification();
+  bool Designing() const { return ComponentState().Contains(csDesigning); }
 
  private:
   enum class TSource { Shell, Disk };

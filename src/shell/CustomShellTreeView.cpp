@@ -139,7 +139,7 @@ const TClassInfo& TCustomVintoShellTreeView::StaticClass() {
 TCustomVintoShellTreeView::TCustomVintoShellTreeView(TComponent* AOwner)
     : TCustomTreeView(AOwner),
       FSystemImages(std::make_unique<TImageList>(nullptr)),
-      FNotifier(std::make_unique<TVintoShellChangeNotifier>()) {
+      FNotifier(new TVintoShellChangeNotifier(this)) {
   SetChangeDelay(50);
   SetRightClickSelect(true);
   SHFILEINFOA info{};
@@ -160,6 +160,9 @@ TCustomVintoShellTreeView::~TCustomVintoShellTreeView() {
   if (auto* follower = ListViewFollower()) follower->LinkTree(nullptr);
   if (auto* follower = ComboBoxFollower()) follower->LinkTree(nullptr);
   SetImages(nullptr);
+  // The notifier refers to the watched root and to this tree's handlers:
+  // it goes before they do.
+  delete FNotifier;
 }
 
 void TCustomVintoShellTreeView::Loaded() {
@@ -583,42 +586,63 @@ void TCustomVintoShellTreeView::Notification(TComponent* AComponent, TOperation 
   if (Operation != opRemove) return;
   if (AComponent == FListView) FListView = nullptr;
   if (AComponent == FComboBox) FComboBox = nullptr;
+  if (AComponent == FNotifier) FNotifier = nullptr;
 }
 
 // ---- Change reports -----------------------------------------------------
 
 void TCustomVintoShellTreeView::ConnectNotifier() {
-  using TSender = TCustomVintoShellChangeNotifier*;
-  auto folderChanged = [this](TSender, const std::string&, bool) { FolderChanged(); };
-  FNotifier->OnMkDir = folderChanged;
-  FNotifier->OnRmDir = folderChanged;
-  FNotifier->OnUpdateDir = folderChanged;
-  FNotifier->OnRenameFolder = [this](TSender, const std::string&, const std::string&, bool) {
-    FolderChanged();
-  };
-  FNotifier->OnDriveAdd = [this](TSender, const std::string& Root, bool) { DriveAdded(Root); };
-  FNotifier->OnDriveAddGUI = [this](TSender, const std::string&, bool) { DriveAddedByShell(); };
-  FNotifier->OnDriveRemoved = [this](TSender, const std::string& Root, bool) {
-    DriveRemoved(Root);
-  };
-  FNotifier->OnMediaInserted = [this](TSender, const std::string& Root, bool) {
-    MediaInserted(Root);
-  };
-  FNotifier->OnMediaRemoved = [this](TSender, const std::string& Root, bool) {
-    MediaRemoved(Root);
-  };
+  using T = TCustomVintoShellTreeView;
+  FNotifier->OnMkDir = TShellChangeEvent(this, &T::NotifierFolderChanged);
+  FNotifier->OnRmDir = TShellChangeEvent(this, &T::NotifierFolderChanged);
+  FNotifier->OnUpdateDir = TShellChangeEvent(this, &T::NotifierFolderChanged);
+  FNotifier->OnRenameFolder = TShellChangeRenameEvent(this, &T::NotifierFolderRenamed);
+  FNotifier->OnDriveAdd = TShellChangeEvent(this, &T::NotifierDriveAdded);
+  FNotifier->OnDriveAddGUI = TShellChangeEvent(this, &T::NotifierDriveAddedByShell);
+  FNotifier->OnDriveRemoved = TShellChangeEvent(this, &T::NotifierDriveRemoved);
+  FNotifier->OnMediaInserted = TShellChangeEvent(this, &T::NotifierMediaInserted);
+  FNotifier->OnMediaRemoved = TShellChangeEvent(this, &T::NotifierMediaRemoved);
+}
+
+void TCustomVintoShellTreeView::NotifierFolderChanged(TObject*, const std::string&, bool) {
+  FolderChanged();
+}
+
+void TCustomVintoShellTreeView::NotifierFolderRenamed(TObject*, const std::string&,
+                                                      const std::string&, bool) {
+  FolderChanged();
+}
+
+void TCustomVintoShellTreeView::NotifierDriveAdded(TObject*, const std::string& RootPath, bool) {
+  DriveAdded(RootPath);
+}
+
+void TCustomVintoShellTreeView::NotifierDriveAddedByShell(TObject*, const std::string&, bool) {
+  DriveAddedByShell();
+}
+
+void TCustomVintoShellTreeView::NotifierDriveRemoved(TObject*, const std::string& RootPath, bool) {
+  DriveRemoved(RootPath);
+}
+
+void TCustomVintoShellTreeView::NotifierMediaInserted(TObject*, const std::string& RootPath, bool) {
+  MediaInserted(RootPath);
+}
+
+void TCustomVintoShellTreeView::NotifierMediaRemoved(TObject*, const std::string& RootPath, bool) {
+  MediaRemoved(RootPath);
 }
 
 // The watch list changes only while the notifier is off (a registration
 // keeps the list it was made with); the caller switches it on again.
 void TCustomVintoShellTreeView::WatchRoot(LPITEMIDLIST Root) {
-  FNotifier->ClearWatches();
+  if (FNotifier) FNotifier->ClearWatches();
   FWatchedRoot.Reset(Root);
-  if (Root) FNotifier->AddWatch(Root, true);
+  if (Root && FNotifier) FNotifier->AddWatch(Root, true);
 }
 
 void TCustomVintoShellTreeView::SetWatching(bool Active) {
-  FNotifier->SetActive(Active);
+  if (FNotifier) FNotifier->SetActive(Active);
 }
 
 void TCustomVintoShellTreeView::DriveAdded(const std::string& RootPath) {

@@ -95,11 +95,11 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   void MediaRemoved(const std::string& RootPath);
   void FolderChanged();
 
-  // The tree's own change notifier; it watches the root with its subtree
-  // and is active as AutoRefreshContents says.
-  TVintoShellChangeNotifier& Notifier() { return *FNotifier; }
+  // The tree's own change notifier (a component the tree owns); it watches
+  // the root with its subtree and is active as AutoRefreshContents says.
+  TVintoShellChangeNotifier* Notifier() const { return FNotifier; }
   LPCITEMIDLIST WatchedRoot() const { return FWatchedRoot.Get(); }
-  bool Watching() const { return FNotifier->Active(); }
+  bool Watching() const { return FNotifier && FNotifier->Active(); }
 
   TVintoShellCommandFailedEvent OnCommandFailed;
   TVintoShellContextMenuCommandEvent OnContextMenuCommand;
@@ -147,6 +147,15 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   void WatchRoot(LPITEMIDLIST Root);
   void SetWatching(bool Active);
   void ConnectNotifier();
+  // The notifier's events.
+  void NotifierFolderChanged(TObject* Sender, const std::string& Path, bool Interrupt);
+  void NotifierFolderRenamed(TObject* Sender, const std::string& OldPath,
+                             const std::string& NewPath, bool Interrupt);
+  void NotifierDriveAdded(TObject* Sender, const std::string& RootPath, bool Interrupt);
+  void NotifierDriveAddedByShell(TObject* Sender, const std::string& RootPath, bool Interrupt);
+  void NotifierDriveRemoved(TObject* Sender, const std::string& RootPath, bool Interrupt);
+  void NotifierMediaInserted(TObject* Sender, const std::string& RootPath, bool Interrupt);
+  void NotifierMediaRemoved(TObject* Sender, const std::string& RootPath, bool Interrupt);
   TTreeNode* FindChild(TTreeNode* Parent, LPCITEMIDLIST List);
   void CommandFailed(const std::string& Command) { OnCommandFailed(this, Command); }
   void InvokeOnSelection(const std::string& Verb);
@@ -175,7 +184,7 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   std::unique_ptr<TImageList> FSystemImages;
   // The list the notifier watches (it refers to it, the tree owns it).
   TIDListHolder FWatchedRoot;
-  std::unique_ptr<TVintoShellChangeNotifier> FNotifier;
+  TVintoShellChangeNotifier* FNotifier = nullptr;
   bool FRebuilding = false;
   bool FRefreshing = false;
   bool FFilling = false;

@@ -1,29 +1,19 @@
 #pragma once
 // The folders a TVintoShellChangeNotifier watches when it is configured by
-// properties rather than in code.
+// properties rather than in code; the notifier owns them.
 
-#include <string>
-#include <vector>
+#include "shell/ShellChangeNotifierFolder.h"
+#include "toolkit/portable/Collection.h"
 
-#include "shell/ShellIDList.h"
-
-struct TVintoShellChangeNotifierFolder {
-  TVintoShellFolder Folder;
-  bool WatchSubTree = false;
-};
-
-class TVintoShellChangeNotifierFolders {
+class TVintoShellChangeNotifierFolders : public TCollection {
+  FW_CLASS(TVintoShellChangeNotifierFolders)
  public:
-  int Count() const { return static_cast<int>(FItems.size()); }
-  TVintoShellChangeNotifierFolder& Items(int Index) { return FItems.at(Index); }
-  const TVintoShellChangeNotifierFolder& Items(int Index) const { return FItems.at(Index); }
-  TVintoShellChangeNotifierFolder& Add(const TVintoShellFolder& Folder = {},
-                                       bool WatchSubTree = false) {
-    FItems.push_back({Folder, WatchSubTree});
-    return FItems.back();
-  }
-  void Clear() { FItems.clear(); }
+  // Owner: the notifier whose Folders these are.
+  explicit TVintoShellChangeNotifierFolders(TObject* Owner);
 
- private:
-  std::vector<TVintoShellChangeNotifierFolder> FItems;
+  TVintoShellChangeNotifierFolder& Items(int Index) const {
+    return static_cast<TVintoShellChangeNotifierFolder&>(*Item(Index));
+  }
+  TVintoShellChangeNotifierFolder& Add(const TVintoShellFolder& Folder = {},
+                                       bool WatchSubTree = false);
 };

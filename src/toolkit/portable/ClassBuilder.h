@@ -13,7 +13,8 @@
 // The property kind follows from the value type: int, bool, std::string,
 // std::wstring, an FW_ENUM enumeration, TSet<E>, a pointer to a class with
 // class information, TEvent<...>, std::vector<std::string>. Colours are int
-// too, so they are registered with ColorProp.
+// too, so they are registered with ColorProp; collections with
+// CollectionProp.
 
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@
 #include <vector>
 
 #include "toolkit/portable/ClassInfo.h"
+#include "toolkit/portable/Collection.h"
 
 class TComponent;
 
@@ -144,10 +146,14 @@ class TClassBuilder {
  public:
   TClassBuilder(std::string Name, const TClassInfo* Parent) : Result(std::move(Name), Parent) {}
 
-  // The form reader may create instances of this class.
+  // The form reader may create instances of this class: components by
+  // their owner, collection items by their collection.
   TClassBuilder& Creatable() {
     if constexpr (std::is_constructible_v<C, TComponent*>)
       Result.SetFactory([](TComponent* Owner) -> TComponent* { return new C(Owner); });
+    if constexpr (std::is_base_of_v<TCollectionItem, C> && std::is_constructible_v<C, TCollection*>)
+      Result.SetItemFactory(
+          [](TCollection* Collection) -> TCollectionItem* { return new C(Collection); });
     return *this;
   }
 
@@ -181,6 +187,17 @@ class TClassBuilder {
   template <class B, class T>
   TClassBuilder& ObjectProp(const char* Name, T* (B::*Getter)() const) {
     Result.AddProperty(Base<T*>(Name, Getter));
+    return *this;
+  }
+
+  // An owned collection; a form description lists its items, which replace
+  // whatever it held.
+  template <class B, class T>
+  TClassBuilder& CollectionProp(const char* Name, T* (B::*Getter)() const) {
+    static_assert(std::is_base_of_v<TCollection, T>);
+    TPropInfo info = Base<T*>(Name, Getter);
+    info.Kind = pkCollection;
+    Result.AddProperty(std::move(info));
     return *this;
   }
 

@@ -15,6 +15,8 @@
 #include "toolkit/portable/PropInfo.h"
 
 class TComponent;
+class TCollection;
+class TCollectionItem;
 
 class TObject {
  public:
@@ -36,6 +38,8 @@ class TObject {
 class TClassInfo {
  public:
   using TFactory = std::function<TComponent*(TComponent* Owner)>;
+  // Collection items are made by their collection instead.
+  using TItemFactory = std::function<TCollectionItem*(TCollection* Collection)>;
   using TMethodMaker = std::function<TMethod(TObject&)>;
   using TFieldSetter = std::function<bool(TObject& Root, TComponent* Value)>;
 
@@ -54,6 +58,7 @@ class TClassInfo {
   // Own properties only, in registration order.
   const std::vector<TPropInfo>& OwnProperties() const { return Props; }
   const TFactory& Factory() const { return Create; }
+  const TItemFactory& ItemFactory() const { return CreateItem; }
 
   void AddProperty(TPropInfo Info) { Props.push_back(std::move(Info)); }
   TPropInfo& LastProperty() { return Props.back(); }
@@ -64,11 +69,13 @@ class TClassInfo {
     Fields.emplace_back(std::move(Name), std::move(Setter));
   }
   void SetFactory(TFactory Factory) { Create = std::move(Factory); }
+  void SetItemFactory(TItemFactory Factory) { CreateItem = std::move(Factory); }
 
  private:
   std::string ClassName;
   const TClassInfo* Parent;
   TFactory Create;
+  TItemFactory CreateItem;
   std::vector<TPropInfo> Props;
   std::vector<std::pair<std::string, TMethodMaker>> Methods;
   std::vector<std::pair<std::string, TFieldSetter>> Fields;

@@ -180,7 +180,7 @@ class TParser {
   explicit TParser(std::string_view Text) : Lex(Text) { Advance(); }
 
   TFormObject ParseRoot() {
-    TFormObject root = ParseObject(0);
+    TFormObject root = ParseObject();
     if (Tok.Kind != tkEnd) throw EFormError(Tok.Line, "text after the final end");
     return root;
   }
@@ -206,8 +206,22 @@ class TParser {
     }
   }
 
-  TFormObject ParseObject(int Depth) {
-    if (Depth > kMaxDepth) Fail("objects nested too deeply");
+  // Counts the objects and collections open around the current token.
+  class TNesting {
+   public:
+    TNesting(TParser& Parser, const char* What) : Parser(Parser) {
+      if (++Parser.Depth > kMaxDepth) Parser.Fail(std::string(What) + " nested too deeply");
+    }
+    ~TNesting() { --Parser.Depth; }
+    TNesting(const TNesting&) = delete;
+    TNesting& operator=(const TNesting&) = delete;
+
+   private:
+    TParser& Parser;
+  };
+
+  TFormObject ParseObject() {
+    TNesting nesting(*this, "objects");
     if (!IsWord("object")) Fail("\"object\" expected but " + Describe() + " found");
     TFormObject obj;
     obj.Line = Tok.Line;
@@ -232,7 +246,7 @@ class TParser {
         return obj;
       }
       if (IsWord("object")) {
-        obj.Children.push_back(ParseObject(Depth + 1));
+        obj.Children.push_back(ParseObject());
         continue;
       }
       if (Tok.Kind == tkEnd) throw EFormError(obj.Line, "object " + obj.Name + " has no end");
@@ -315,6 +329,11 @@ class TParser {
       Advance();
       return v;
     }
+    if (IsSymbol('<')) {
+      v.Kind = fvCollection;
+      v.Items = ParseItems();
+      return v;
+    }
     if (IsSymbol('{')) {
       v.Kind = fvBinary;
       v.Bytes = Lex.ReadBinary(Tok.Line);
@@ -324,8 +343,41 @@ class TParser {
     Fail("value expected but " + Describe() + " found");
   }
 
+  // < item ... end item ... end >
+  std::vector<TFormItem> ParseItems() {
+    TNesting nesting(*this, "collections");
+    const int start = Tok.Line;
+    Advance();
+    std::vector<TFormItem> items;
+    for (;;) {
+      if (IsSymbol('>')) {
+        Advance();
+        return items;
+      }
+      if (Tok.Kind == tkEnd) throw EFormError(start, "collection not closed with >");
+      if (!IsWord("item")) Fail("\"item\" or \">\" expected but " + Describe() + " found");
+      items.push_back(ParseItem());
+    }
+  }
+
+  TFormItem ParseItem() {
+    TFormItem item;
+    item.Line = Tok.Line;
+    Advance();
+    for (;;) {
+      if (IsWord("end")) {
+        Advance();
+        return item;
+      }
+      if (Tok.Kind == tkEnd) throw EFormError(item.Line, "item has no end");
+      if (Tok.Kind != tkIdent) Fail("property name expected but " + Describe() + " found");
+      item.Properties.push_back(ParseProperty());
+    }
+  }
+
   TLexer Lex;
   TToken Tok;
+  int Depth = 0;
 };
 
 }  // namespace

@@ -10,6 +10,10 @@
 //     SkinStream = { 0A0B
 //                    0C }
 //     OnShow = FormShow
+//     Columns = <
+//       item
+//         Width = 40
+//       end>
 //     object Label1: TLabel
 //       Left = 16
 //     end
@@ -25,7 +29,15 @@
 
 #include "toolkit/portable/FormError.h"
 
-enum TFormValueKind { fvInteger, fvString, fvIdentifier, fvSet, fvList, fvBinary };
+enum TFormValueKind { fvInteger, fvString, fvIdentifier, fvSet, fvList, fvBinary, fvCollection };
+
+struct TFormProperty;
+
+// One item of a collection value, with its property lines.
+struct TFormItem {
+  int Line = 0;
+  std::vector<TFormProperty> Properties;
+};
 
 struct TFormValue {
   TFormValueKind Kind = fvInteger;
@@ -37,6 +49,7 @@ struct TFormValue {
   std::vector<std::string> Members;
   std::vector<std::wstring> Strings;
   std::vector<std::uint8_t> Bytes;
+  std::vector<TFormItem> Items;
 };
 
 struct TFormProperty {

@@ -21,6 +21,8 @@ std::string ValueKindName(TFormValueKind Kind) {
       return "a string list";
     case fvBinary:
       return "binary data";
+    case fvCollection:
+      return "a collection";
   }
   return "a value";
 }
@@ -46,6 +48,8 @@ std::string KindName(TPropKind Kind) {
       return "a string list";
     case pkEvent:
       return "a method name";
+    case pkCollection:
+      return "a collection";
   }
   return "a value";
 }
@@ -113,9 +117,10 @@ void TFormReader::ReadChildren(TComponent& Parent, const TFormObject& Descriptio
   }
 }
 
-void TFormReader::ApplyProperty(TComponent& Instance, const TFormProperty& Property) {
+void TFormReader::ApplyProperty(TObject& Instance, const TFormProperty& Property) {
   if (Property.Value.Kind == fvBinary) {
-    if (!Instance.ReadBinaryProperty(Property.Name, Property.Value.Bytes))
+    auto* component = dynamic_cast<TComponent*>(&Instance);
+    if (!component || !component->ReadBinaryProperty(Property.Name, Property.Value.Bytes))
       throw EFormError(Property.Line,
                        "property " + Property.Name + " does not exist in " + Instance.ClassName());
     return;
@@ -151,7 +156,7 @@ void TFormReader::ApplyValue(TObject& Target, const TPropInfo& Info,
     return EFormError(line, "property " + Info.Name + " expects " + KindName(Info.Kind) +
                                 " but the value is " + ValueKindName(v.Kind));
   };
-  if (!Info.Set && Info.Kind != pkClass)
+  if (!Info.Set && Info.Kind != pkClass && Info.Kind != pkCollection)
     throw EFormError(line, "property " + Info.Name + " is read-only");
   TPropValue value;
   switch (Info.Kind) {
@@ -231,6 +236,13 @@ void TFormReader::ApplyValue(TObject& Target, const TPropInfo& Info,
       if (v.Kind != fvIdentifier || !Info.Set) throw wrong();
       Fixups.push_back({&Target, &Info, v.Identifier, line});
       return;
+    case pkCollection: {
+      if (v.Kind != fvCollection) throw wrong();
+      auto* collection = dynamic_cast<TCollection*>(Info.Get(Target).Object);
+      if (!collection) throw EFormError(line, "property " + Info.Name + " is not set");
+      ReadCollection(*collection, Property);
+      return;
+    }
     case pkEvent: {
       if (v.Kind != fvIdentifier) throw wrong();
       const auto* maker = Root.ClassType().FindMethod(v.Identifier);
@@ -243,6 +255,34 @@ void TFormReader::ApplyValue(TObject& Target, const TPropInfo& Info,
     }
   }
   Info.Set(Target, value);
+}
+
+void TFormReader::ReadCollection(TCollection& Collection, const TFormProperty& Property) {
+  DropFixupsInto(Collection);
+  Collection.Clear();
+  for (const TFormItem& item : Property.Value.Items) {
+    TCollectionItem* instance = nullptr;
+    try {
+      instance = Collection.Add();
+    } catch (const ECollectionError& e) {
+      throw EFormError(item.Line, e.what());
+    }
+    for (const TFormProperty& p : item.Properties) ApplyProperty(*instance, p);
+  }
+}
+
+// Component references waiting to be set on items that are about to go
+// (a description that lists the same collection twice) are forgotten.
+void TFormReader::DropFixupsInto(const TCollection& Collection) {
+  for (int i = 0; i < Collection.Count(); ++i) {
+    const TCollectionItem* item = Collection.Item(i);
+    std::erase_if(Fixups, [&](const TFixup& f) { return f.Target == item; });
+    for (const TClassInfo* c = &item->ClassType(); c; c = c->ParentClass())
+      for (const TPropInfo& p : c->OwnProperties())
+        if (p.Kind == pkCollection)
+          if (auto* inner = dynamic_cast<const TCollection*>(p.Get(*item).Object))
+            DropFixupsInto(*inner);
+  }
 }
 
 void TFormReader::ResolveFixups() {

@@ -1,7 +1,9 @@
 #pragma once
 // Reads a form description into an existing root component (the form):
 // creates the nested components through the class registry (owned by the
-// root), sets their published properties, hands binary properties to the
+// root), sets their published properties, fills collection properties with
+// the items listed (each item's properties set like a component's), hands
+// binary properties to the
 // component's ReadBinaryProperty, binds events to the root's published
 // methods and the root's published fields to the components, resolves
 // component references, and finally calls Loaded on every component in
@@ -15,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/portable/Collection.h"
 #include "toolkit/portable/Component.h"
 #include "toolkit/portable/FormParser.h"
 
@@ -35,8 +38,10 @@ class TFormReader {
 
   void ReadObject(TComponent& Instance, const TFormObject& Description);
   void ReadChildren(TComponent& Parent, const TFormObject& Description);
-  void ApplyProperty(TComponent& Instance, const TFormProperty& Property);
+  void ApplyProperty(TObject& Instance, const TFormProperty& Property);
   void ApplyValue(TObject& Target, const TPropInfo& Info, const TFormProperty& Property);
+  void ReadCollection(TCollection& Collection, const TFormProperty& Property);
+  void DropFixupsInto(const TCollection& Collection);
   void ResolveFixups();
   void Undo();
 

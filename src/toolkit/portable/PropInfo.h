@@ -27,6 +27,7 @@ enum TPropKind {
   pkClass,
   pkStringList,
   pkEvent,
+  pkCollection,  // Object is the collection, read through the getter only
 };
 
 struct TPropValue {
@@ -43,8 +44,8 @@ struct TPropInfo {
   std::string Name;
   TPropKind Kind = pkInteger;
   const TEnumInfo* Enum = nullptr;  // enumeration and set members
-  // Class kind: the declared class. A function, since a class may have a
-  // property of its own type.
+  // Class and collection kinds: the declared class. A function, since a
+  // class may have a property of its own type.
   const TClassInfo& (*ObjectClassOf)() = nullptr;
   const std::type_info* EventType = nullptr;
   // Integer kind: identifiers accepted in place of a number.

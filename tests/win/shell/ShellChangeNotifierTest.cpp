@@ -1,5 +1,6 @@
-// The change notifier: registration, decoding of the shell's reports, and the
-// disk watcher that stands in for the shell's reports of changes on disk.
+// The change notifier: registration, decoding of the shell's reports, the
+// disk watcher that stands in for the shell's reports of changes on disk, and
+// the notifier as a form description configures it.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <tlhelp32.h>
@@ -14,6 +15,8 @@
 #include "common/TempFolder.h"
 #include "shell/ShellChangeNotifier.h"
 #include "shell/ShellModule.h"
+#include "toolkit/portable/ClassBuilder.h"
+#include "toolkit/portable/FormReader.h"
 
 namespace {
 
@@ -56,27 +59,48 @@ const TShellChangeFunctions NoFunctions{};
 struct TEventLog {
   std::vector<std::string> Lines;
   std::vector<bool> Interrupts;
+  std::vector<TObject*> Senders;
 
   void Connect(TCustomVintoShellChangeNotifier& Notifier) {
-    Notifier.OnMkDir = Plain("MkDir");
-    Notifier.OnRmDir = Plain("RmDir");
-    Notifier.OnCreate = Plain("Create");
-    Notifier.OnDelete = Plain("Delete");
-    Notifier.OnRenameFolder = Rename("RenameFolder");
-    Notifier.OnRenameItem = Rename("RenameItem");
+    Notifier.OnMkDir = TShellChangeEvent(this, &TEventLog::MkDir);
+    Notifier.OnRmDir = TShellChangeEvent(this, &TEventLog::RmDir);
+    Notifier.OnCreate = TShellChangeEvent(this, &TEventLog::Create);
+    Notifier.OnDelete = TShellChangeEvent(this, &TEventLog::Delete);
+    Notifier.OnRenameFolder = TShellChangeRenameEvent(this, &TEventLog::RenameFolder);
+    Notifier.OnRenameItem = TShellChangeRenameEvent(this, &TEventLog::RenameItem);
   }
-  TShellChangeEvent Plain(const std::string& Name) {
-    return [this, Name](TCustomVintoShellChangeNotifier*, const std::string& Item, bool Interrupt) {
-      Lines.push_back(Name + ": " + Item);
-      Interrupts.push_back(Interrupt);
-    };
+  void MkDir(TObject* Sender, const std::string& Item, bool Interrupt) {
+    Add(Sender, "MkDir: " + Item, Interrupt);
   }
-  TShellChangeRenameEvent Rename(const std::string& Name) {
-    return [this, Name](TCustomVintoShellChangeNotifier*, const std::string& From,
-                        const std::string& To, bool Interrupt) {
-      Lines.push_back(Name + ": " + From + " -> " + To);
-      Interrupts.push_back(Interrupt);
-    };
+  void RmDir(TObject* Sender, const std::string& Item, bool Interrupt) {
+    Add(Sender, "RmDir: " + Item, Interrupt);
+  }
+  void Create(TObject* Sender, const std::string& Item, bool Interrupt) {
+    Add(Sender, "Create: " + Item, Interrupt);
+  }
+  void Delete(TObject* Sender, const std::string& Item, bool Interrupt) {
+    Add(Sender, "Delete: " + Item, Interrupt);
+  }
+  void UpdateItem(TObject* Sender, const std::string& Item, bool Interrupt) {
+    Add(Sender, "UpdateItem: " + Item, Interrupt);
+  }
+  void FreeSpace(TObject* Sender, const std::string& Item, bool Interrupt) {
+    Add(Sender, "FreeSpace: " + Item, Interrupt);
+  }
+  void RenameFolder(TObject* Sender, const std::string& From, const std::string& To,
+                    bool Interrupt) {
+    Add(Sender, "RenameFolder: " + From + " -> " + To, Interrupt);
+  }
+  void RenameItem(TObject* Sender, const std::string& From, const std::string& To, bool Interrupt) {
+    Add(Sender, "RenameItem: " + From + " -> " + To, Interrupt);
+  }
+  void AssocChanged(TObject* Sender, bool Interrupt) { Add(Sender, "AssocChanged", Interrupt); }
+
+ private:
+  void Add(TObject* Sender, const std::string& Line, bool Interrupt) {
+    Senders.push_back(Sender);
+    Lines.push_back(Line);
+    Interrupts.push_back(Interrupt);
   }
 };
 
@@ -113,7 +137,7 @@ class NotifierWithFakeShell : public ::testing::Test {
 }  // namespace
 
 TEST_F(NotifierWithFakeShell, WithoutHandlersNothingRegisters) {
-  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TVintoShellChangeNotifier notifier(nullptr, FakeFunctions);
   notifier.AddWatch(TShellModule::Instance().DesktopIDList(), true);
   notifier.SetActive(true);
   EXPECT_TRUE(notifier.Active());
@@ -125,11 +149,11 @@ TEST_F(NotifierWithFakeShell, WithoutHandlersNothingRegisters) {
 TEST_F(NotifierWithFakeShell, RegistersTheWatchListForTheAssignedEvents) {
   TTempFolder temp;
   TIDListHolder folder(PathToIDList(temp.Path()));
-  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TVintoShellChangeNotifier notifier(nullptr, FakeFunctions);
   TEventLog log;
-  notifier.OnMkDir = log.Plain("MkDir");
-  notifier.OnRenameFolder = log.Rename("RenameFolder");
-  notifier.OnAssocChanged = [](TCustomVintoShellChangeNotifier*, bool) {};
+  notifier.OnMkDir = TShellChangeEvent(&log, &TEventLog::MkDir);
+  notifier.OnRenameFolder = TShellChangeRenameEvent(&log, &TEventLog::RenameFolder);
+  notifier.OnAssocChanged = TShellChangeInterruptEvent(&log, &TEventLog::AssocChanged);
   notifier.AddWatch(folder.Get(), true);
   notifier.AddWatch(TShellModule::Instance().DesktopIDList(), false);
   // Without watches nothing registers either.
@@ -168,7 +192,7 @@ TEST_F(NotifierWithFakeShell, RegistersTheWatchListForTheAssignedEvents) {
 
 TEST_F(NotifierWithFakeShell, RefusedRegistrationIsRetriedOnlyAfterSwitchingOff) {
   Fake.NextHandle = 0;
-  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TVintoShellChangeNotifier notifier(nullptr, FakeFunctions);
   TEventLog log;
   log.Connect(notifier);
   notifier.AddWatch(TShellModule::Instance().DesktopIDList(), true);
@@ -184,7 +208,7 @@ TEST_F(NotifierWithFakeShell, RefusedRegistrationIsRetriedOnlyAfterSwitchingOff)
 TEST_F(NotifierWithFakeShell, MissingShellFunctionsDoNothing) {
   TTempFolder temp;
   TIDListHolder folder(PathToIDList(temp.Path()));
-  TVintoShellChangeNotifier notifier(NoFunctions);
+  TVintoShellChangeNotifier notifier(nullptr, NoFunctions);
   TEventLog log;
   log.Connect(notifier);
   notifier.AddWatch(folder.Get(), false);
@@ -198,7 +222,7 @@ TEST_F(NotifierWithFakeShell, MissingShellFunctionsDoNothing) {
 
 TEST_F(NotifierWithFakeShell, FoldersCollectionFillsTheWatchList) {
   TTempFolder temp;
-  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TVintoShellChangeNotifier notifier(nullptr, FakeFunctions);
   TEventLog log;
   log.Connect(notifier);
   notifier.Folders().Add(temp.Path(), true);
@@ -217,16 +241,10 @@ TEST_F(NotifierWithFakeShell, DecodesReportsAndDropsRepeats) {
   TTempFolder temp;
   TIDListHolder a(PathToIDList(temp.MakeFolder("a")));
   TIDListHolder b(PathToIDList(temp.MakeFolder("b")));
-  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TVintoShellChangeNotifier notifier(nullptr, FakeFunctions);
   TEventLog log;
   log.Connect(notifier);
-  bool assocInterrupt = false;
-  int assocCount = 0;
-  notifier.OnAssocChanged = [&](TCustomVintoShellChangeNotifier* Sender, bool Interrupt) {
-    EXPECT_EQ(Sender, &notifier);
-    assocInterrupt = Interrupt;
-    ++assocCount;
-  };
+  notifier.OnAssocChanged = TShellChangeInterruptEvent(&log, &TEventLog::AssocChanged);
 
   SendReport(notifier, SHCNE_MKDIR, a.Get());
   SendReport(notifier, SHCNE_MKDIR, a.Get());  // the same again: no event
@@ -241,20 +259,17 @@ TEST_F(NotifierWithFakeShell, DecodesReportsAndDropsRepeats) {
   const std::string pa = IDListToPath(a.Get()), pb = IDListToPath(b.Get());
   EXPECT_EQ(log.Lines, (std::vector<std::string>{"MkDir: " + pa, "MkDir: " + pb, "MkDir: " + pa,
                                                  "RenameFolder: " + pa + " -> " + pb,
-                                                 "RmDir: " + pb, "Create: "}));
-  EXPECT_EQ(log.Interrupts, (std::vector<bool>{false, false, false, false, true, false}));
-  EXPECT_EQ(assocCount, 1);
-  EXPECT_TRUE(assocInterrupt);
+                                                 "RmDir: " + pb, "Create: ", "AssocChanged"}));
+  EXPECT_EQ(log.Interrupts, (std::vector<bool>{false, false, false, false, true, false, true}));
+  for (TObject* sender : log.Senders) EXPECT_EQ(sender, &notifier);
   // Other messages go to the default handling.
   EXPECT_EQ(SendMessageA(notifier.Handle(), WM_USER + 5, 0, 0), 0);
 }
 
 TEST_F(NotifierWithFakeShell, FreeSpaceNamesTheDriveRoot) {
-  TVintoShellChangeNotifier notifier(FakeFunctions);
-  std::vector<std::string> roots;
-  notifier.OnFreeSpace = [&](TCustomVintoShellChangeNotifier*, const std::string& Item, bool) {
-    roots.push_back(Item);
-  };
+  TVintoShellChangeNotifier notifier(nullptr, FakeFunctions);
+  TEventLog log;
+  notifier.OnFreeSpace = TShellChangeEvent(&log, &TEventLog::FreeSpace);
   // One double-word item: count 6, then the drive mask; then the terminator.
   const auto drives = [](std::int32_t Mask) {
     std::vector<BYTE> item = {6, 0, 0, 0, 0, 0, 0, 0};
@@ -265,7 +280,8 @@ TEST_F(NotifierWithFakeShell, FreeSpaceNamesTheDriveRoot) {
   SendReport(notifier, SHCNE_FREESPACE, reinterpret_cast<LPCITEMIDLIST>(d.data()));
   SendReport(notifier, SHCNE_FREESPACE, reinterpret_cast<LPCITEMIDLIST>(none.data()));
   SendReport(notifier, SHCNE_FREESPACE, reinterpret_cast<LPCITEMIDLIST>(cd.data()));
-  EXPECT_EQ(roots, (std::vector<std::string>{"D:\\", "", "D:\\"}));
+  EXPECT_EQ(log.Lines,
+            (std::vector<std::string>{"FreeSpace: D:\\", "FreeSpace: ", "FreeSpace: D:\\"}));
 }
 
 namespace {
@@ -291,7 +307,7 @@ class NotifierOnDisk : public ::testing::Test {
 
   TTempFolder Temp;
   TIDListHolder List;
-  TVintoShellChangeNotifier Notifier;
+  TVintoShellChangeNotifier Notifier{nullptr};
   TEventLog Log;
 };
 
@@ -320,21 +336,19 @@ TEST_F(NotifierOnDisk, FoldersAndFilesCreatedRenamedAndRemoved) {
 
 TEST_F(NotifierOnDisk, WritingAFileUpdatesIt) {
   const std::string file = Temp.MakeFile("data.bin", "one");
-  std::vector<std::string> updates;
-  Notifier.OnUpdateItem = [&](TCustomVintoShellChangeNotifier*, const std::string& Item, bool) {
-    updates.push_back(Item);
-  };
+  TEventLog updates;
+  Notifier.OnUpdateItem = TShellChangeEvent(&updates, &TEventLog::UpdateItem);
   Watch(Temp.Path(), false);
   Temp.MakeFile("data.bin", "two, longer");
-  PumpUntil([&] { return !updates.empty(); });
+  PumpUntil([&] { return !updates.Lines.empty(); });
   Pump(300);
-  ASSERT_FALSE(updates.empty());
-  for (const std::string& item : updates) EXPECT_EQ(item, file);
+  ASSERT_FALSE(updates.Lines.empty());
+  for (const std::string& line : updates.Lines) EXPECT_EQ(line, "UpdateItem: " + file);
   // Folder contents changing is no update of the folder itself.
   Temp.MakeFolder("sub");
   Temp.MakeFile("sub\\inner.txt");
   Pump(300);
-  for (const std::string& item : updates) EXPECT_EQ(item, file);
+  for (const std::string& line : updates.Lines) EXPECT_EQ(line, "UpdateItem: " + file);
 }
 
 TEST_F(NotifierOnDisk, SubTreeFromTheStart) {
@@ -374,7 +388,7 @@ TEST_F(NotifierWithFakeShell, ShellAndDiskReportsOfOneChangeFireOnce) {
   TIDListHolder root(PathToIDList(temp.Path()));
   const std::string early = temp.MakeFolder("early");
   TIDListHolder earlyList(PathToIDList(early));
-  TVintoShellChangeNotifier notifier(FakeFunctions);
+  TVintoShellChangeNotifier notifier(nullptr, FakeFunctions);
   TEventLog log;
   log.Connect(notifier);
   notifier.AddWatch(root.Get(), false);
@@ -416,7 +430,7 @@ DWORD ThreadCount() {
 TEST_F(NotifierOnDisk, SwitchingOnAndOffLeaksNothing) {
   Temp.MakeFolder("a");
   Watch(Temp.Path(), true);
-  Notifier.OnUpdateItem = Log.Plain("UpdateItem");
+  Notifier.OnUpdateItem = TShellChangeEvent(&Log, &TEventLog::UpdateItem);
   Notifier.SetActive(false);
   Notifier.SetActive(true);  // warm up whatever the system creates once
   Notifier.SetActive(false);
@@ -441,13 +455,26 @@ TEST_F(NotifierOnDisk, SwitchingOnAndOffLeaksNothing) {
 // Ten thousand folders at once: the GUI thread keeps answering, every folder
 // is reported or the burst is summed up as an update of the watched folder,
 // and the waiting reports never exceed the watcher's capacity.
+namespace {
+
+// Counts the folders made and the updates of the watched folder.
+struct TBurstCounter {
+  std::string Root;
+  int Made = 0, UpdatedRoot = 0, OtherUpdates = 0;
+  void MkDir(TObject*, const std::string&, bool) { ++Made; }
+  void UpdateDir(TObject*, const std::string& Item, bool) {
+    ++(lstrcmpiA(Item.c_str(), Root.c_str()) == 0 ? UpdatedRoot : OtherUpdates);
+  }
+};
+
+}  // namespace
+
 TEST_F(NotifierOnDisk, BurstOfTenThousandFoldersStaysBounded) {
-  int made = 0, updatedRoot = 0;
-  Notifier.OnMkDir = [&](TCustomVintoShellChangeNotifier*, const std::string&, bool) { ++made; };
-  Notifier.OnUpdateDir = [&](TCustomVintoShellChangeNotifier*, const std::string& Item, bool) {
-    EXPECT_EQ(lstrcmpiA(Item.c_str(), Temp.Path().c_str()), 0);
-    ++updatedRoot;
-  };
+  TBurstCounter counter{Temp.Path()};
+  int& made = counter.Made;
+  int& updatedRoot = counter.UpdatedRoot;
+  Notifier.OnMkDir = TShellChangeEvent(&counter, &TBurstCounter::MkDir);
+  Notifier.OnUpdateDir = TShellChangeEvent(&counter, &TBurstCounter::UpdateDir);
   List.Reset(PathToIDList(Temp.Path()));
   Notifier.AddWatch(List.Get(), false);
   Notifier.SetActive(true);
@@ -473,5 +500,200 @@ TEST_F(NotifierOnDisk, BurstOfTenThousandFoldersStaysBounded) {
   Pump(500);
   EXPECT_TRUE(made == kFolders || updatedRoot > 0) << made << " folders, " << updatedRoot;
   EXPECT_LE(made, kFolders);
+  EXPECT_EQ(counter.OtherUpdates, 0);
   EXPECT_LT(longestGap, 1000u);
+}
+
+namespace {
+
+// A form holding a notifier; its published methods receive the reports.
+class TNotifierForm : public TComponent {
+  FW_CLASS(TNotifierForm)
+ public:
+  using TComponent::TComponent;
+  TVintoShellChangeNotifier* Notifier1 = nullptr;
+  TEventLog Log;
+  void FolderMade(TObject* Sender, const std::string& Item, bool Interrupt) {
+    Log.MkDir(Sender, Item, Interrupt);
+  }
+  void FolderRemoved(TObject* Sender, const std::string& Item, bool Interrupt) {
+    Log.RmDir(Sender, Item, Interrupt);
+  }
+};
+
+const TClassInfo& TNotifierForm::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TNotifierForm>("TNotifierForm", &TComponent::StaticClass())
+          .Field("Notifier1", &TNotifierForm::Notifier1)
+          .Method("FolderMade", &TNotifierForm::FolderMade)
+          .Method("FolderRemoved", &TNotifierForm::FolderRemoved)
+          .Info();
+  return info;
+}
+
+// The published notifier, asking the fake shell.
+class TFakeShellNotifier : public TVintoShellChangeNotifier {
+  FW_CLASS(TFakeShellNotifier)
+ public:
+  explicit TFakeShellNotifier(TComponent* AOwner)
+      : TVintoShellChangeNotifier(AOwner, FakeFunctions) {}
+};
+
+const TClassInfo& TFakeShellNotifier::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TFakeShellNotifier>("TFakeShellNotifier",
+                                        &TVintoShellChangeNotifier::StaticClass())
+          .Creatable()
+          .Info();
+  return info;
+}
+FW_REGISTER_CLASS(TFakeShellNotifier);
+
+// A string value of a form description.
+std::string Quoted(const std::string& Text) {
+  std::string out = "'";
+  for (char c : Text) out += c == '\'' ? std::string("''") : std::string(1, c);
+  return out + "'";
+}
+
+std::string FolderEntry(const std::string& Folder, bool WatchSubTree) {
+  return "      item\n"
+         "        Folder = " +
+         Quoted(Folder) + "\n" + (WatchSubTree ? "        WatchSubTree = True\n" : "") +
+         "      end\n";
+}
+
+bool SamePath(const std::string& A, const std::string& B) {
+  return lstrcmpiA(A.c_str(), B.c_str()) == 0;
+}
+
+}  // namespace
+
+TEST_F(NotifierWithFakeShell, FormDescriptionRegistersOnceLoadedWithItsFolders) {
+  TTempFolder temp;
+  const std::string one = temp.MakeFolder("one"), two = temp.MakeFolder("two");
+  {
+    TNotifierForm form(nullptr);
+    // Active comes before one of the events: registering waits for Loaded,
+    // or the mask would lack it.
+    ReadFormDescription(form,
+                        "object NotifierForm: TNotifierForm\n"
+                        "  object Notifier1: TFakeShellNotifier\n"
+                        "    OnMkDir = FolderMade\n"
+                        "    Folders = <\n" +
+                            FolderEntry(one, true) + "      item\n      end\n" +
+                            FolderEntry(temp / "missing", true) + FolderEntry(two, false) +
+                            "    >\n"
+                            "    Active = True\n"
+                            "    OnRmDir = FolderRemoved\n"
+                            "  end\n"
+                            "end\n");
+    ASSERT_NE(form.Notifier1, nullptr);
+    EXPECT_EQ(form.Notifier1->Owner(), &form);
+    EXPECT_EQ(form.Notifier1->Folders().Count(), 4);
+    EXPECT_TRUE(form.Notifier1->Active());
+    EXPECT_EQ(Fake.Registrations, 1);
+    EXPECT_EQ(Fake.Events, LONG(SHCNE_MKDIR | SHCNE_RMDIR));
+    // The item without text and the one naming nothing are skipped.
+    ASSERT_EQ(Fake.EntryPaths.size(), 2u);
+    EXPECT_TRUE(SamePath(Fake.EntryPaths[0], one));
+    EXPECT_EQ(Fake.Entries[0].fRecursive, -1);
+    EXPECT_TRUE(SamePath(Fake.EntryPaths[1], two));
+    EXPECT_EQ(Fake.Entries[1].fRecursive, 0);
+
+    TIDListHolder list(PathToIDList(one));
+    SendReport(*form.Notifier1, SHCNE_RMDIR, list.Get());
+    EXPECT_EQ(form.Log.Lines, std::vector<std::string>{"RmDir: " + IDListToPath(list.Get())});
+    EXPECT_EQ(form.Log.Senders, std::vector<TObject*>{form.Notifier1});
+  }
+  // The form frees its notifier, which lets go of the registration.
+  EXPECT_EQ(Fake.Deregistrations, 1);
+}
+
+TEST_F(NotifierWithFakeShell, FaultyFoldersLeaveNoNotifierAndNothingRegistered) {
+  struct TCase {
+    std::string Items;
+    int Line;
+    const char* Fault;
+  };
+  const TCase cases[] = {
+      {"      item\n        Foldr = 'C:\\'\n      end\n", 7,
+       "property Foldr does not exist in TVintoShellChangeNotifierFolder"},
+      {"      item\n        WatchSubTree = 1\n      end\n", 7,
+       "property WatchSubTree expects True or False but the value is an integer"},
+      // The list left open runs into the notifier's end.
+      {"      item\n        Folder = 'C:\\'\n      end\n  end\n", 9,
+       "\"item\" or \">\" expected but \"end\" found"},
+  };
+  for (const TCase& c : cases) {
+    TNotifierForm form(nullptr);
+    const std::string text =
+        "object NotifierForm: TNotifierForm\n"
+        "  object Notifier1: TFakeShellNotifier\n"
+        "    OnMkDir = FolderMade\n"
+        "    Active = True\n"
+        "    Folders = <\n" +
+        c.Items + "    >\n  end\nend\n";
+    try {
+      ReadFormDescription(form, text);
+      ADD_FAILURE() << "accepted: " << text;
+    } catch (const EFormError& e) {
+      EXPECT_EQ(e.Line(), c.Line) << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.Fault), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(form.ComponentCount(), 0);
+    EXPECT_EQ(form.Notifier1, nullptr);
+  }
+  EXPECT_EQ(Fake.Registrations, 0);
+}
+
+TEST_F(NotifierWithFakeShell, OwnerAtDesignTimeMeansNoWindowAndNoRegistration) {
+  TComponent designer(nullptr);
+  designer.SetDesigning(true);
+  auto* notifier = new TVintoShellChangeNotifier(&designer, FakeFunctions);
+  EXPECT_TRUE(notifier->ComponentState().Contains(csDesigning));
+  EXPECT_EQ(notifier->Handle(), nullptr);
+  TEventLog log;
+  log.Connect(*notifier);
+  notifier->AddWatch(TShellModule::Instance().DesktopIDList(), true);
+  notifier->SetActive(true);
+  notifier->Loaded();
+  EXPECT_EQ(Fake.Registrations, 0);
+  EXPECT_EQ(designer.ComponentCount(), 1);
+}
+
+// The notifier as the program's form reader makes it, on the system's shell,
+// with the disk reporting what the shell does not.
+TEST(NotifierFromForm, WatchesItsTwoFoldersAndReportsAFolderMadeBelowThem) {
+  TTempFolder temp;
+  const std::string one = temp.MakeFolder("one"), two = temp.MakeFolder("two");
+  temp.MakeFolder("one\\inner");
+  TNotifierForm form(nullptr);
+  ReadFormDescription(form,
+                      "object NotifierForm: TNotifierForm\n"
+                      "  object Notifier1: TVintoShellChangeNotifier\n"
+                      "    Active = True\n"
+                      "    Folders = <\n" +
+                          FolderEntry(one, true) + FolderEntry(two, false) +
+                          "    >\n"
+                          "    OnMkDir = FolderMade\n"
+                          "  end\n"
+                          "end\n");
+  TVintoShellChangeNotifier* notifier = form.Notifier1;
+  ASSERT_NE(notifier, nullptr);
+  ASSERT_EQ(notifier->Watches().size(), 2u);
+  EXPECT_TRUE(SamePath(IDListToPath(notifier->Watches()[0].IDList), one));
+  EXPECT_TRUE(notifier->Watches()[0].WatchSubTree);
+  EXPECT_TRUE(SamePath(IDListToPath(notifier->Watches()[1].IDList), two));
+  EXPECT_FALSE(notifier->Watches()[1].WatchSubTree);
+  EXPECT_NE(notifier->RegistrationHandle(), 0u);
+  EXPECT_GT(notifier->WatcherHandleCount(), 0u);
+
+  const std::string deep = temp.MakeFolder("one\\inner\\made");
+  ASSERT_TRUE(PumpUntil([&] { return form.Log.Lines.size() >= 1; }));
+  const std::string shallow = temp.MakeFolder("two\\made");
+  ASSERT_TRUE(PumpUntil([&] { return form.Log.Lines.size() >= 2; }));
+  Pump(300);
+  EXPECT_EQ(form.Log.Lines, (std::vector<std::string>{"MkDir: " + deep, "MkDir: " + shallow}));
+  EXPECT_EQ(form.Log.Senders, (std::vector<TObject*>{notifier, notifier}));
 }

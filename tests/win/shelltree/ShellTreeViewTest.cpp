@@ -311,7 +311,8 @@ TEST_F(ShellTreeViewTest, WatchingFollowsAutoRefreshContents) {
   other->SetRootFolder(Temp.Path());
   EXPECT_TRUE(other->Watching());
   EXPECT_EQ(IDListToPath(other->WatchedRoot()), Temp.Path());
-  EXPECT_EQ(other->Notifier().Watches().size(), 1u);
+  EXPECT_EQ(other->Notifier()->Watches().size(), 1u);
+  EXPECT_EQ(other->Notifier()->Owner(), other);
   delete other;
 
   EXPECT_FALSE(Tree->Watching());
