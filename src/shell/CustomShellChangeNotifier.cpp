@@ -143,13 +143,26 @@ void TCustomVintoShellChangeNotifier::StartDiskWatcher(LONG Mask) {
     std::string path = IDListToPath(watch.IDList);
     if (!path.empty()) folders.push_back({path, watch.WatchSubTree});
   }
+  if (TDirectoryWatcher::PlatformMissesDiskChanges())
+    for (const std::string& path : FDiskOnlyFolders) folders.push_back({path, false, true});
   FDiskWatcher.reset();
+  FDiskMask = Mask;
   if (!folders.empty())
     FDiskWatcher = std::make_unique<TDirectoryWatcher>(folders, Mask, FWindow, kDiskReportsMessage);
 }
 
+void TCustomVintoShellChangeNotifier::SetDiskOnlyFolders(const std::vector<std::string>& Paths) {
+  if (Paths == FDiskOnlyFolders) return;
+  FDiskOnlyFolders = Paths;
+  if (FDiskWatcher)
+    FDiskWatcher->SetFlatFolders(Paths);
+  else if (FDiskMask != 0)
+    StartDiskWatcher(FDiskMask);
+}
+
 void TCustomVintoShellChangeNotifier::DeregisterNotification() {
   FDiskWatcher.reset();
+  FDiskMask = 0;
   if (FFunctions.Deregister && FRegistration != 0) {
     FFunctions.Deregister(FRegistration);
     FRegistration = 0;

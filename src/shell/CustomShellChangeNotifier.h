@@ -59,6 +59,12 @@ class TCustomVintoShellChangeNotifier : public TComponent {
   void ClearWatches();
   const std::vector<TVintoShellChangeNotifierItem>& Watches() const { return FWatches; }
 
+  // Folders whose own entries are watched on disk as well, where the shell
+  // reports nothing about changes on disk (see TDirectoryWatcher): a tree
+  // names the folders it shows open outside its watched root. Takes effect
+  // at once while active; the shell's registration is not touched.
+  void SetDiskOnlyFolders(const std::vector<std::string>& Paths);
+
   // The registered message "MsgId_VintoShellChangeNotifier" and the window
   // that receives it.
   UINT MessageId() const { return FMessageId; }
@@ -119,5 +125,7 @@ class TCustomVintoShellChangeNotifier : public TComponent {
   ULONG FRegistration = 0;
   TShellChangeReport FPrevious;
   std::unique_ptr<TDirectoryWatcher> FDiskWatcher;
+  std::vector<std::string> FDiskOnlyFolders;
+  LONG FDiskMask = 0;  // while watching on disk
   std::deque<TRecentReport> FRecentFromShell, FRecentFromDisk;
 };

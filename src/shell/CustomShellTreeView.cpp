@@ -4,6 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "shell/DirectoryWatcher.h"
 #include "shell/FolderChildren.h"
 #include "shell/ShellModule.h"
 #include "shell/ShellTreeFollower.h"
@@ -28,6 +29,34 @@ constexpr ULONG kListedAttributes = SFGAO_FILESYSTEM | SFGAO_FILESYSANCESTOR | S
 UINT RefreshMessage() {
   static const UINT message = RegisterWindowMessageA("FernwickShellTreeRefresh");
   return message;
+}
+
+// Asks the tree to tell its notifier which folders it shows open.
+UINT OpenFoldersMessage() {
+  static const UINT message = RegisterWindowMessageA("FernwickShellTreeOpenFolders");
+  return message;
+}
+
+// Most open folders watched besides the root.
+constexpr std::size_t kMaxOpenFolders = 64;
+
+bool IsAtOrBelow(const std::string& Path, const std::string& Folder) {
+  if (Folder.empty() || Path.size() < Folder.size()) return false;
+  if (CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, Path.c_str(),
+                     static_cast<int>(Folder.size()), Folder.c_str(),
+                     static_cast<int>(Folder.size())) != CSTR_EQUAL)
+    return false;
+  return Path.size() == Folder.size() || Folder.back() == '\\' || Path[Folder.size()] == '\\';
+}
+
+// The file-system folders of the open nodes from Node on, outside Root.
+void CollectOpenFolders(TTreeNode* Node, const std::string& Root, std::vector<std::string>& Out) {
+  for (; Node && Out.size() < kMaxOpenFolders; Node = Node->GetNextSibling()) {
+    if (!Node->GetExpanded()) continue;
+    const std::string path = IDListToPath(TCustomVintoShellTreeView::NodeIDList(Node));
+    if (!path.empty() && !IsAtOrBelow(path, Root)) Out.push_back(path);
+    CollectOpenFolders(Node->GetFirstChild(), Root, Out);
+  }
 }
 
 // The first Count items of List, as a list of its own.
@@ -271,7 +300,33 @@ bool TCustomVintoShellTreeView::CanExpand(TTreeNode* Node) {
     if (!FillChildren(Node)) return false;
   }
   Node->SetHasChildren(Node->GetFirstChild() != nullptr);
+  OpenFoldersChanged();
   return true;
+}
+
+void TCustomVintoShellTreeView::Expand(TTreeNode* Node) {
+  TCustomTreeView::Expand(Node);
+  OpenFoldersChanged();
+}
+
+void TCustomVintoShellTreeView::Collapse(TTreeNode* Node) {
+  TCustomTreeView::Collapse(Node);
+  OpenFoldersChanged();
+}
+
+void TCustomVintoShellTreeView::OpenFoldersChanged() {
+  if (FOpenFoldersPending || !FNotifier || !HandleAllocated() ||
+      !TDirectoryWatcher::PlatformMissesDiskChanges())
+    return;
+  FOpenFoldersPending = PostMessageA(WindowHandle(), OpenFoldersMessage(), 0, 0) != FALSE;
+}
+
+void TCustomVintoShellTreeView::WatchOpenFolders() {
+  FOpenFoldersPending = false;
+  if (!FNotifier) return;
+  std::vector<std::string> folders;
+  CollectOpenFolders(Items().GetFirstNode(), IDListToPath(FWatchedRoot.Get()), folders);
+  FNotifier->SetDiskOnlyFolders(folders);
 }
 
 bool TCustomVintoShellTreeView::FillChildren(TTreeNode* Node) {
@@ -333,6 +388,7 @@ void TCustomVintoShellTreeView::RefreshTree() {
   if (!root) return;
   Reexpand(root, expanded);
   SelectIDList(selection.Get());
+  OpenFoldersChanged();
 }
 
 TTreeNode* TCustomVintoShellTreeView::FindChild(TTreeNode* Parent, LPCITEMIDLIST List) {
@@ -517,6 +573,10 @@ bool TCustomVintoShellTreeView::ProvideIcons(TMessage& Message) {
 void TCustomVintoShellTreeView::WndProc(TMessage& Message) {
   if (Message.Msg == RefreshMessage() && RefreshMessage() != 0) {
     RefreshTree();
+    return;
+  }
+  if (Message.Msg == OpenFoldersMessage() && OpenFoldersMessage() != 0) {
+    WatchOpenFolders();
     return;
   }
   if (Message.Msg == CN_NOTIFY && ProvideIcons(Message)) return;

@@ -117,6 +117,8 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
   bool CanExpand(TTreeNode* Node) override;
+  void Expand(TTreeNode* Node) override;
+  void Collapse(TTreeNode* Node) override;
   void Change(TTreeNode* Node) override;
   bool CanEdit(TTreeNode* Node) override;
   void Edit(const TVITEMA& Item) override;
@@ -134,6 +136,11 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   virtual void RevokeDropTarget() {}
 
  private:
+  // Where the shell reports nothing about changes on disk, the folders shown
+  // open outside the watched root are watched on disk as well; this asks for
+  // that list to be made anew once the current work is done.
+  void OpenFoldersChanged();
+  void WatchOpenFolders();
   bool Designing() const { return ComponentState().Contains(csDesigning); }
   // Adds a node for List (owned by the node from now on) with the shell's
   // name, icons and state of the object.
@@ -188,6 +195,7 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   bool FRebuilding = false;
   bool FRefreshing = false;
   bool FFilling = false;
+  bool FOpenFoldersPending = false;
   TTreeNode* FEditingNode = nullptr;
   bool FDropTargetRegistered = false;
 };

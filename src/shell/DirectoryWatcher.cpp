@@ -5,14 +5,16 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <set>
 #include <cstddef>
 
 namespace {
 
 constexpr ULONG_PTR kStopKey = static_cast<ULONG_PTR>(-1);
+constexpr ULONG_PTR kFlatFoldersKey = static_cast<ULONG_PTR>(-2);
 constexpr DWORD kBufferBytes = 16 * 1024;
 // Most folders below the subtree roots that are polled where the platform
-// needs that (see SubTreesNeedPolling).
+// needs that (see PlatformMissesDiskChanges).
 constexpr std::size_t kMaxPolledFolders = 128;
 // Polling starts again this long after the last look at the earliest, and
 // later when looking takes long, so that it takes at most a tenth of the time.
@@ -52,10 +54,6 @@ bool IsWine() {
 // and its shell reports no changes on disk at all. There the folders below a
 // subtree root are looked at by a poller instead, and the root's watch covers
 // its own entries only. Elsewhere the platform's subtree watching is complete.
-bool SubTreesNeedPolling() {
-  static const bool needed = IsWine();
-  return needed;
-}
 
 }  // namespace
 
@@ -84,10 +82,13 @@ TDirectoryWatcher::TDirectoryWatcher(const std::vector<TDirectoryWatch>& Folders
     const std::string root = RootPath(folder.Path);
     FRoots.push_back(root);
     if (folder.WherePlatformIsSilent) {
-      if (SubTreesNeedPolling()) Poller().AddFlat(root, rootIndex);
+      if (PlatformMissesDiskChanges()) {
+        Poller().AddFlat(root, rootIndex);
+        FFlat.insert(root);
+      }
       continue;
     }
-    const bool poll = folder.WatchSubTree && SubTreesNeedPolling();
+    const bool poll = folder.WatchSubTree && PlatformMissesDiskChanges();
     const std::size_t handles = FWatches.size();
     if (EventMask & kFolderEvents) OpenWatch(root, folder.WatchSubTree && !poll, true, rootIndex);
     if (EventMask & kFileEvents) OpenWatch(root, folder.WatchSubTree && !poll, false, rootIndex);
@@ -101,6 +102,54 @@ TDirectoryWatcher::TDirectoryWatcher(const std::vector<TDirectoryWatch>& Folders
   std::future<void> ready = armed.get_future();
   FThread = std::thread(&TDirectoryWatcher::Run, this, std::move(armed));
   ready.wait();
+}
+
+bool TDirectoryWatcher::PlatformMissesDiskChanges() {
+  static const bool misses = IsWine();
+  return misses;
+}
+
+void TDirectoryWatcher::SetFlatFolders(const std::vector<std::string>& Paths) {
+  if (!PlatformMissesDiskChanges() || !FThread.joinable()) return;
+  {
+    std::lock_guard<std::mutex> lock(FLock);
+    FPendingFlat.clear();
+    for (const std::string& path : Paths) FPendingFlat.insert(RootPath(path));
+  }
+  PostQueuedCompletionStatus(FPort, 0, kFlatFoldersKey, nullptr);
+}
+
+// On the thread: folders no longer asked for are dropped, new ones taken
+// as they are now. Each has a slot of its own for coalescing bursts.
+void TDirectoryWatcher::ApplyFlatFolders() {
+  std::set<std::string> wanted;
+  {
+    std::lock_guard<std::mutex> lock(FLock);
+    wanted.swap(FPendingFlat);
+  }
+  for (auto it = FFlat.begin(); it != FFlat.end();) {
+    if (wanted.count(*it)) {
+      ++it;
+      continue;
+    }
+    Poller().RemoveFlat(*it);
+    it = FFlat.erase(it);
+  }
+  for (const std::string& path : wanted) {
+    if (FFlat.count(path)) continue;
+    Poller().AddFlat(path, SlotFor(path));
+    FFlat.insert(path);
+  }
+  FPolledFolders = Poller().FolderCount();
+}
+
+std::size_t TDirectoryWatcher::SlotFor(const std::string& Path) {
+  std::lock_guard<std::mutex> lock(FLock);
+  for (std::size_t i = 0; i < FRoots.size(); ++i)
+    if (FRoots[i] == Path) return i;
+  FRoots.push_back(Path);
+  FOverflowed.push_back(false);
+  return FRoots.size() - 1;
 }
 
 TFolderPoller& TDirectoryWatcher::Poller() {
@@ -162,6 +211,7 @@ void TDirectoryWatcher::Run(std::promise<void> Armed) {
     const DWORD wait = !FPoller ? INFINITE : nextPoll > now ? static_cast<DWORD>(nextPoll - now) : 0;
     const BOOL ok = GetQueuedCompletionStatus(FPort, &bytes, &key, &overlapped, wait);
     if (key == kStopKey) break;
+    if (key == kFlatFoldersKey) ApplyFlatFolders();
     if (FPoller && GetTickCount64() >= nextPoll) nextPoll = PollFolders();
     if (!overlapped) continue;
     auto& watch = *reinterpret_cast<TWatch*>(key);
@@ -199,11 +249,11 @@ void TDirectoryWatcher::Drain(std::size_t Pending) {
     DWORD bytes = 0;
     ULONG_PTR key = 0;
     OVERLAPPED* overlapped = nullptr;
-    GetQueuedCompletionStatus(FPort, &bytes, &key, &overlapped, 5000);
+    const BOOL ok = GetQueuedCompletionStatus(FPort, &bytes, &key, &overlapped, 5000);
     if (overlapped) {
       reinterpret_cast<TWatch*>(key)->Pending = false;
       --Pending;
-    } else if (key != kStopKey) {
+    } else if (!ok) {
       // The system never gave the buffers back: keep them rather than let it
       // write into freed memory.
       for (auto& watch : FWatches)

@@ -26,6 +26,7 @@
 #include <future>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,6 +56,14 @@ class TDirectoryWatcher {
   TDirectoryWatcher(const TDirectoryWatcher&) = delete;
   TDirectoryWatcher& operator=(const TDirectoryWatcher&) = delete;
 
+  // Whether the platform reports nothing about changes on disk by itself and
+  // has subtree watching that misses folders made before the watch began.
+  static bool PlatformMissesDiskChanges();
+
+  // Replaces the folders watched only where the platform is silent (see
+  // TDirectoryWatch), while the watcher runs; folders kept keep their state.
+  void SetFlatFolders(const std::vector<std::string>& Paths);
+
   // Moves up to Max waiting reports to Out, oldest first; returns how many
   // are still waiting. When none are left, the next report wakes the owner
   // again.
@@ -80,6 +89,8 @@ class TDirectoryWatcher {
   void Report(std::size_t RootIndex, LONG Event, const std::string& Path1,
               const std::string& Path2 = {});
   TFolderPoller& Poller();
+  void ApplyFlatFolders();
+  std::size_t SlotFor(const std::string& Path);
   ULONGLONG PollFolders();
   void Overflow(std::size_t RootIndex);
 
@@ -92,11 +103,13 @@ class TDirectoryWatcher {
   std::vector<std::unique_ptr<TWatch>> FWatches;
   // Only touched by the thread once it runs.
   std::unique_ptr<TFolderPoller> FPoller;
+  std::set<std::string> FFlat;
   std::atomic<std::size_t> FPolledFolders{0};
   std::thread FThread;
 
   mutable std::mutex FLock;
   std::deque<TShellChangeReport> FQueue;
+  std::set<std::string> FPendingFlat;
   std::vector<bool> FOverflowed;
   bool FWakePending = false;
   std::size_t FHighWater = 0;

@@ -71,6 +71,11 @@ void TFolderPoller::AddFlat(const std::string& Path, std::size_t RootIndex) {
   FFolders.emplace(Path, std::move(flat));
 }
 
+void TFolderPoller::RemoveFlat(const std::string& Path) {
+  auto found = FFolders.find(Path);
+  if (found != FFolders.end() && found->second.IsFlat) FFolders.erase(found);
+}
+
 // Takes in the folders below Path, breadth first, as far as the bound
 // allows. With ReportContents, everything found is reported as created.
 void TFolderPoller::AddBelow(const std::string& Path, std::size_t RootIndex, bool ReportContents) {

@@ -35,6 +35,8 @@ class TFolderPoller {
   // Takes a folder whose own entries are reported, but not its subfolders'.
   // A folder that is already looked at stays as it is.
   void AddFlat(const std::string& Path, std::size_t RootIndex);
+  // Stops looking at a folder taken flat.
+  void RemoveFlat(const std::string& Path);
   // Looks at every folder again and reports what changed since last time.
   void Poll();
 

@@ -516,4 +516,35 @@ TEST_F(ShellTreeViewTest, ChangesOnDiskAreFollowedKeepingExpansionsAndSelection)
   EXPECT_EQ(FindChildByText(Root(), "Foxtrot"), nullptr);
 }
 
+// At the desktop, as in the main window: a folder opened on a drive lies
+// outside the desktop's own folder, and is still followed.
+TEST_F(ShellTreeViewTest, AtTheDesktopOpenFoldersOnDrivesAreFollowed) {
+  Temp.MakeFolder("Bravo");
+  Temp.MakeFolder("Bravo\\Inner");
+  Tree->SetAutoRefreshContents(true);
+  TIDListHolder bravo(PathToIDList(Temp / "Bravo"));
+  Tree->SelectIDList(bravo.Get());
+  Tree->GetSelected()->Expand(false);
+  ASSERT_EQ(IDListToPath(Tree->SelectedIDList()), Temp / "Bravo");
+  PumpMessages(100);
+
+  const auto bravoNode = [&] {
+    TTreeNode* node = Tree->GetSelected();
+    return node && IDListToPath(TCustomVintoShellTreeView::NodeIDList(node)) == Temp / "Bravo"
+               ? node
+               : nullptr;
+  };
+  Temp.MakeFolder("Bravo\\New");
+  EXPECT_TRUE(PumpUntil(
+      [&] { return bravoNode() && FindChildByText(bravoNode(), "New") != nullptr; }, 1000));
+  ASSERT_TRUE(RemoveDirectoryA((Temp / "Bravo\\New").c_str()));
+  EXPECT_TRUE(PumpUntil(
+      [&] { return bravoNode() && FindChildByText(bravoNode(), "New") == nullptr; }, 2000));
+  // The selected folder goes: its nearest existing ancestor is selected.
+  ASSERT_TRUE(RemoveDirectoryA((Temp / "Bravo\\Inner").c_str()));
+  ASSERT_TRUE(RemoveDirectoryA((Temp / "Bravo").c_str()));
+  EXPECT_TRUE(
+      PumpUntil([&] { return IDListToPath(Tree->SelectedIDList()) == Temp.Path(); }, 2000));
+}
+
 }  // namespace
