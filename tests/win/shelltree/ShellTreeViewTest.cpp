@@ -461,21 +461,6 @@ TEST_F(ShellTreeViewTest, MouseReleaseSelectsAndDoubleClickOffersTheDefaultComma
   EXPECT_EQ(log.Commands.size(), 1u);
 }
 
-}  // namespace
-
-namespace {
-
-// Pumps messages until Done holds or Milliseconds pass.
-template <class F>
-bool PumpUntil(F Done, DWORD Milliseconds) {
-  const DWORD end = GetTickCount() + Milliseconds;
-  while (!Done()) {
-    if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
-    PumpMessages(20);
-  }
-  return true;
-}
-
 TEST_F(ShellTreeViewTest, ChangesOnDiskAreFollowedKeepingExpansionsAndSelection) {
   RootAtTempFolder();
   Tree->SetAutoRefreshContents(true);
