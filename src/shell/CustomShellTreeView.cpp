@@ -378,18 +378,26 @@ void TCustomVintoShellTreeView::RefreshTree() {
   }
   TFlagScope refreshing(FRefreshing);
   TBusyCursor cursor;
-  TUpdateScope update(Items());
-  TExpandedLists expanded;
-  CollectExpanded(first, expanded);
-  TTreeNode* selected = GetSelected();
-  TIDListHolder selection(CopyIDList(NodeIDList(selected ? selected : first)));
-  Items().Clear();
-  TTreeNode* root = AddNode(nullptr, FolderTextToIDList(FRootFolder));
-  if (!root) return;
-  Reexpand(root, expanded);
-  SelectIDList(selection.Get());
+  TTreeNode* top = GetTopItem();
+  TIDListHolder topList(CopyIDList(NodeIDList(top ? top : first)));
+  {
+    TUpdateScope update(Items());
+    TExpandedLists expanded;
+    CollectExpanded(first, expanded);
+    TTreeNode* selected = GetSelected();
+    TIDListHolder selection(CopyIDList(NodeIDList(selected ? selected : first)));
+    Items().Clear();
+    TTreeNode* root = AddNode(nullptr, FolderTextToIDList(FRootFolder));
+    if (!root) return;
+    Reexpand(root, expanded);
+    SelectIDList(selection.Get());
+  }
+  // Made anew, the nodes would be shown from the top: the window goes back
+  // to the node it showed first, or its nearest ancestor.
+  SetTopItem(NodeOnTheWayTo(topList.Get(), false));
   OpenFoldersChanged();
 }
+
 
 TTreeNode* TCustomVintoShellTreeView::FindChild(TTreeNode* Parent, LPCITEMIDLIST List) {
   for (TTreeNode* child = Parent->GetFirstChild(); child; child = child->GetNextSibling())
@@ -398,21 +406,28 @@ TTreeNode* TCustomVintoShellTreeView::FindChild(TTreeNode* Parent, LPCITEMIDLIST
 }
 
 void TCustomVintoShellTreeView::SelectIDList(LPCITEMIDLIST List) {
-  TTreeNode* node = Items().GetFirstNode();
+  TTreeNode* node = NodeOnTheWayTo(List, true);
   if (!node) return;
-  LPCITEMIDLIST rootList = NodeIDList(node);
-  if (!SameIDList(List, rootList) && List && rootList) {
-    const UINT total = IDCount(List);
-    for (UINT depth = IDCount(rootList) + 1; depth <= total; ++depth) {
-      TIDListHolder prefix = PrefixOf(List, depth);
-      if (!node->GetExpanded()) node->Expand(false);
-      TTreeNode* child = FindChild(node, prefix.Get());
-      if (!child) break;
-      node = child;
-    }
-  }
   node->SetSelected(true);
   node->MakeVisible();
+}
+
+// The node of List, or of its deepest ancestor that has one; with Open, the
+// nodes on the way are opened (and filled) as needed.
+TTreeNode* TCustomVintoShellTreeView::NodeOnTheWayTo(LPCITEMIDLIST List, bool Open) {
+  TTreeNode* node = Items().GetFirstNode();
+  if (!node) return nullptr;
+  LPCITEMIDLIST rootList = NodeIDList(node);
+  if (SameIDList(List, rootList) || !List || !rootList) return node;
+  const UINT total = IDCount(List);
+  for (UINT depth = IDCount(rootList) + 1; depth <= total; ++depth) {
+    TIDListHolder prefix = PrefixOf(List, depth);
+    if (Open && !node->GetExpanded()) node->Expand(false);
+    TTreeNode* child = FindChild(node, prefix.Get());
+    if (!child) break;
+    node = child;
+  }
+  return node;
 }
 
 // ---- Selection ----------------------------------------------------------

@@ -141,6 +141,7 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   // that list to be made anew once the current work is done.
   void OpenFoldersChanged();
   void WatchOpenFolders();
+  TTreeNode* NodeOnTheWayTo(LPCITEMIDLIST List, bool Open);
   bool Designing() const { return ComponentState().Contains(csDesigning); }
   // Adds a node for List (owned by the node from now on) with the shell's
   // name, icons and state of the object.

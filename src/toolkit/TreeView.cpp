@@ -142,6 +142,15 @@ TTreeNode* TCustomTreeView::GetSelected() {
   return FItems.GetNode(TreeView_GetSelection(WindowHandle()));
 }
 
+TTreeNode* TCustomTreeView::GetTopItem() {
+  if (!HandleAllocated()) return nullptr;
+  return FItems.GetNode(TreeView_GetFirstVisible(WindowHandle()));
+}
+
+void TCustomTreeView::SetTopItem(TTreeNode* Node) {
+  if (Node && HandleAllocated()) TreeView_Select(WindowHandle(), Node->ItemId(), TVGN_FIRSTVISIBLE);
+}
+
 void TCustomTreeView::SetSelected(TTreeNode* Node) {
   if (Node) {
     Node->SetSelected(true);

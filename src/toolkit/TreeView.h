@@ -30,6 +30,9 @@ class TCustomTreeView : public TWinControl {
   TTreeNodes& Items() { return FItems; }
   TTreeNode* GetSelected();
   void SetSelected(TTreeNode* Node);
+  // The node shown first in the window; setting it scrolls the window.
+  TTreeNode* GetTopItem();
+  void SetTopItem(TTreeNode* Node);
   TTreeNode* GetNodeAt(int X, int Y);
   bool IsEditing() const { return FEditing; }
 

@@ -230,3 +230,44 @@ TEST(MainWindow, ClickOnTheLinkOpensTheVendorsPageOnce) {
   EXPECT_FALSE(shell.Calls[0].HasDirectory);
   EXPECT_EQ(shell.Calls[0].Show, SW_SHOWNORMAL);
 }
+
+// Each pane follows the disk below the folders it shows open, and only its
+// own: a folder made there appears with the selection kept, and when the
+// selected folder goes its nearest existing ancestor is selected.
+TEST(MainWindow, PanesFollowChangesOnDiskBelowTheirOpenFolders) {
+  TTestFolder folder;
+  CreateDirectoryA((folder.Path() + "\\Bravo").c_str(), nullptr);
+  CreateDirectoryA((folder.Path() + "\\Bravo\\Inner").c_str(), nullptr);
+  TMainWindow window;
+  TForm1* form = window.Form;
+  ASSERT_NE(form, nullptr);
+  TVintoShellTreeView* tree = form->VintoShellTreeView1;
+  TIDListHolder inner(PathToIDList(folder.Path() + "\\Bravo\\Inner"));
+  tree->SelectIDList(inner.Get());
+  ASSERT_EQ(IDListToPath(tree->SelectedIDList()), folder.Path() + "\\Bravo\\Inner");
+  PumpMessages(100);
+  const std::string topPath =
+      IDListToPath(TCustomVintoShellTreeView::NodeIDList(tree->GetTopItem()));
+  ASSERT_FALSE(topPath.empty());
+
+  CreateDirectoryA((folder.Path() + "\\Bravo\\New").c_str(), nullptr);
+  const auto bravoNode = [&]() -> TTreeNode* {
+    TTreeNode* selected = tree->GetSelected();
+    return selected ? selected->Parent() : nullptr;
+  };
+  EXPECT_TRUE(PumpUntil([&] { return bravoNode() && ChildNamed(bravoNode(), "New"); }, 1000));
+  EXPECT_EQ(IDListToPath(tree->SelectedIDList()), folder.Path() + "\\Bravo\\Inner");
+  EXPECT_TRUE(bravoNode() && bravoNode()->GetExpanded());
+  // The pane did not jump: the same node is shown first, the selection in view.
+  EXPECT_EQ(IDListToPath(TCustomVintoShellTreeView::NodeIDList(tree->GetTopItem())), topPath);
+  RECT selected{};
+  *reinterpret_cast<HTREEITEM*>(&selected) = tree->GetSelected()->ItemId();
+  EXPECT_TRUE(SendMessageA(tree->WindowHandle(), TVM_GETITEMRECT, TRUE,
+                           reinterpret_cast<LPARAM>(&selected)));
+
+  ASSERT_TRUE(RemoveDirectoryA((folder.Path() + "\\Bravo\\Inner").c_str()));
+  EXPECT_TRUE(PumpUntil(
+      [&] { return IDListToPath(tree->SelectedIDList()) == folder.Path() + "\\Bravo"; }, 2000));
+  // The other pane stays where it was.
+  EXPECT_TRUE(IsDesktopIDList(form->VintoShellTreeView2->SelectedIDList()));
+}

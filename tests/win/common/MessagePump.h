@@ -16,3 +16,15 @@ inline void PumpMessages(DWORD Milliseconds = 50) {
     Sleep(5);
   } while (static_cast<LONG>(GetTickCount() - end) < 0);
 }
+
+// Handles the thread's messages until Done() holds (true) or about
+// Milliseconds pass (false).
+template <class Predicate>
+bool PumpUntil(Predicate Done, DWORD Milliseconds = 5000) {
+  const DWORD end = GetTickCount() + Milliseconds;
+  while (!Done()) {
+    if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
+    PumpMessages(20);
+  }
+  return true;
+}

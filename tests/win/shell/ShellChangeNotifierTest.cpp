@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/MessagePump.h"
 #include "common/TempFolder.h"
 #include "shell/ShellChangeNotifier.h"
 #include "shell/ShellModule.h"
@@ -103,19 +104,6 @@ struct TEventLog {
     Interrupts.push_back(Interrupt);
   }
 };
-
-// Runs the message loop until Done() holds or Milliseconds pass.
-template <typename Predicate>
-bool PumpUntil(Predicate Done, DWORD Milliseconds = 5000) {
-  const DWORD start = GetTickCount();
-  while (!Done()) {
-    if (GetTickCount() - start > Milliseconds) return false;
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
 
 void Pump(DWORD Milliseconds) {
   PumpUntil([] { return false; }, Milliseconds);

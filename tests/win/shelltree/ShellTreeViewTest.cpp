@@ -4,6 +4,7 @@
 // settings read from a form description.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -460,21 +461,6 @@ TEST_F(ShellTreeViewTest, MouseReleaseSelectsAndDoubleClickOffersTheDefaultComma
   EXPECT_EQ(log.Commands.size(), 1u);
 }
 
-}  // namespace
-
-namespace {
-
-// Pumps messages until Done holds or Milliseconds pass.
-template <class F>
-bool PumpUntil(F Done, DWORD Milliseconds) {
-  const DWORD end = GetTickCount() + Milliseconds;
-  while (!Done()) {
-    if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
-    PumpMessages(20);
-  }
-  return true;
-}
-
 TEST_F(ShellTreeViewTest, ChangesOnDiskAreFollowedKeepingExpansionsAndSelection) {
   RootAtTempFolder();
   Tree->SetAutoRefreshContents(true);
@@ -545,6 +531,45 @@ TEST_F(ShellTreeViewTest, AtTheDesktopOpenFoldersOnDrivesAreFollowed) {
   ASSERT_TRUE(RemoveDirectoryA((Temp / "Bravo").c_str()));
   EXPECT_TRUE(
       PumpUntil([&] { return IDListToPath(Tree->SelectedIDList()) == Temp.Path(); }, 2000));
+}
+
+// How far the icon of Node is from the background, summed over its pixels,
+// as the tree draws it.
+long IconInk(TCustomTreeView* Tree, TTreeNode* Node) {
+  HWND window = Tree->WindowHandle();
+  RECT client;
+  GetClientRect(window, &client);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+  RECT text{};
+  *reinterpret_cast<HTREEITEM*>(&text) = Node->ItemId();
+  SendMessageA(window, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text));
+  const COLORREF background = GetPixel(memory, client.right - 2, text.top + 1);
+  long ink = 0;
+  for (int y = text.top; y < text.bottom; ++y)
+    for (int x = text.left - 18; x < text.left - 1; ++x) {
+      const COLORREF pixel = GetPixel(memory, x, y);
+      ink += std::abs(GetRValue(pixel) - GetRValue(background)) +
+             std::abs(GetGValue(pixel) - GetGValue(background)) +
+             std::abs(GetBValue(pixel) - GetBValue(background));
+    }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return ink;
+}
+
+// Hidden folders are drawn ghosted: their icons fainter than the others'.
+TEST_F(ShellTreeViewTest, HiddenFoldersAreDrawnFainter) {
+  RootAtTempFolder();
+  const long hidden = IconInk(Tree, FindChildByText(Root(), "zz-hidden"));
+  const long normal = IconInk(Tree, FindChildByText(Root(), "alpha"));
+  EXPECT_GT(normal, 0);
+  EXPECT_LT(hidden, normal * 3 / 4) << hidden << " against " << normal;
 }
 
 }  // namespace
