@@ -54,6 +54,9 @@ void CollectOpenFolders(TTreeNode* Node, const std::string& Root, std::vector<st
   for (; Node && Out.size() < kMaxOpenFolders; Node = Node->GetNextSibling()) {
     if (!Node->GetExpanded()) continue;
     const std::string path = IDListToPath(TCustomVintoShellTreeView::NodeIDList(Node));
+    // What lies below a folder inside the root is inside it too (only the
+    // root node can hold more, such as the desktop's computer).
+    if (IsAtOrBelow(path, Root) && Node->Parent()) continue;
     if (!path.empty() && !IsAtOrBelow(path, Root)) Out.push_back(path);
     CollectOpenFolders(Node->GetFirstChild(), Root, Out);
   }
