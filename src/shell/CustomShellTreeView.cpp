@@ -394,15 +394,20 @@ void TCustomVintoShellTreeView::RefreshTree() {
     if (!root) return;
     Reexpand(root, expanded);
     SelectIDList(selection.Get());
+    // Made anew, the nodes would be shown from the top: the window goes
+    // back to the node it showed first, or its nearest ancestor.
+    SetTopItem(NodeOnTheWayTo(topList.Get(), false));
   }
-  // Made anew, the nodes would be shown from the top: the window goes back
-  // to the node it showed first, or its nearest ancestor.
-  SetTopItem(NodeOnTheWayTo(topList.Get(), false));
   OpenFoldersChanged();
 }
 
 
 TTreeNode* TCustomVintoShellTreeView::FindChild(TTreeNode* Parent, LPCITEMIDLIST List) {
+  // Lists the same folder gave are the same bytes; the shell's comparison,
+  // which is slow, is needed only for lists made otherwise.
+  const std::string_view bytes = BytesOf(List);
+  for (TTreeNode* child = Parent->GetFirstChild(); child; child = child->GetNextSibling())
+    if (LPCITEMIDLIST list = NodeIDList(child); list && BytesOf(list) == bytes) return child;
   for (TTreeNode* child = Parent->GetFirstChild(); child; child = child->GetNextSibling())
     if (SameIDList(NodeIDList(child), List)) return child;
   return nullptr;
