@@ -86,8 +86,8 @@ void TCustomVintoShellChangeNotifier::ClearWatches() {
   FWatches.clear();
 }
 
-std::size_t TCustomVintoShellChangeNotifier::WatcherHandleCount() const {
-  return FDiskWatcher ? FDiskWatcher->HandleCount() : 0;
+std::size_t TCustomVintoShellChangeNotifier::DiskWatchedFolderCount() const {
+  return FDiskWatcher ? FDiskWatcher->WatchedFolderCount() : 0;
 }
 
 LONG TCustomVintoShellChangeNotifier::EventMask() const {

@@ -70,8 +70,8 @@ class TCustomVintoShellChangeNotifier : public TComponent {
   UINT MessageId() const { return FMessageId; }
   HWND Handle() const { return FWindow; }
   ULONG RegistrationHandle() const { return FRegistration; }
-  // Folder handles the disk watcher holds (0 when it does not run).
-  std::size_t WatcherHandleCount() const;
+  // Folders the disk watcher watches (0 when it does not run).
+  std::size_t DiskWatchedFolderCount() const;
 
   TShellChangeRenameEvent OnRenameItem;
   TShellChangeEvent OnCreate;

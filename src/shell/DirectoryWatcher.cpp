@@ -50,11 +50,6 @@ bool IsWine() {
   return ntdll && GetProcAddress(ntdll, "wine_get_version");
 }
 
-// Wine's subtree watching covers only folders created after the watch began,
-// and its shell reports no changes on disk at all. There the folders below a
-// subtree root are looked at by a poller instead, and the root's watch covers
-// its own entries only. Elsewhere the platform's subtree watching is complete.
-
 }  // namespace
 
 // One open folder handle with its read in flight. Folder watches see only
@@ -81,18 +76,18 @@ TDirectoryWatcher::TDirectoryWatcher(const std::vector<TDirectoryWatch>& Folders
     const std::size_t rootIndex = FRoots.size();
     const std::string root = RootPath(folder.Path);
     FRoots.push_back(root);
-    if (folder.WherePlatformIsSilent) {
-      if (PlatformMissesDiskChanges()) {
+    if (PlatformMissesDiskChanges()) {
+      if (folder.WatchSubTree && !folder.WherePlatformIsSilent)
+        Poller().AddRoot(root, rootIndex);
+      else
         Poller().AddFlat(root, rootIndex);
-        FFlat.insert(root);
-      }
-      continue;
+      if (folder.WherePlatformIsSilent) FFlat.insert(root);
+    } else if (!folder.WherePlatformIsSilent) {
+      const std::size_t handles = FWatches.size();
+      if (EventMask & kFolderEvents) OpenWatch(root, folder.WatchSubTree, true, rootIndex);
+      if (EventMask & kFileEvents) OpenWatch(root, folder.WatchSubTree, false, rootIndex);
+      FFoldersWithHandles += FWatches.size() > handles;
     }
-    const bool poll = folder.WatchSubTree && PlatformMissesDiskChanges();
-    const std::size_t handles = FWatches.size();
-    if (EventMask & kFolderEvents) OpenWatch(root, folder.WatchSubTree && !poll, true, rootIndex);
-    if (EventMask & kFileEvents) OpenWatch(root, folder.WatchSubTree && !poll, false, rootIndex);
-    if (poll && FWatches.size() > handles) Poller().AddRoot(root, rootIndex);
   }
   FOverflowed.assign(FRoots.size(), false);
   if (FPoller) FPolledFolders = FPoller->FolderCount();
@@ -104,6 +99,10 @@ TDirectoryWatcher::TDirectoryWatcher(const std::vector<TDirectoryWatch>& Folders
   ready.wait();
 }
 
+// Wine's shell reports no changes on disk, and its subtree watching covers
+// only folders created after the watch began; a folder it watches cannot be
+// removed by others while the watch lasts. There every folder is polled
+// instead. Elsewhere the platform's watching is complete.
 bool TDirectoryWatcher::PlatformMissesDiskChanges() {
   static const bool misses = IsWine();
   return misses;
@@ -359,6 +358,10 @@ std::size_t TDirectoryWatcher::Take(std::vector<TShellChangeReport>& Out, std::s
 }
 
 std::size_t TDirectoryWatcher::PolledFolderCount() const { return FPolledFolders; }
+
+std::size_t TDirectoryWatcher::WatchedFolderCount() const {
+  return FFoldersWithHandles + FPolledFolders;
+}
 
 std::size_t TDirectoryWatcher::HighWater() const {
   std::lock_guard<std::mutex> lock(FLock);

@@ -13,11 +13,11 @@
 // has been emptied, one SHCNE_UPDATEDIR for the watched folder stands for
 // them. The same happens when the platform itself reports an overflow.
 //
-// Where the platform's subtree watching misses folders that existed before
-// the watch began, a subtree root's watch covers its own entries and the
-// folders below it are polled (see TFolderPoller), so that no folder below
-// the root is held open. Folders watched only where the platform is silent
-// are polled the same way, without their subfolders.
+// Where the platform's own watching falls short (its subtree watching misses
+// folders that existed before the watch began, and a watched folder cannot
+// be removed while the watch lasts), every folder is polled instead (see
+// TFolderPoller) and none is held open. Folders watched only where the
+// platform is silent are polled there, and not watched elsewhere.
 
 #include <windows.h>
 
@@ -56,8 +56,8 @@ class TDirectoryWatcher {
   TDirectoryWatcher(const TDirectoryWatcher&) = delete;
   TDirectoryWatcher& operator=(const TDirectoryWatcher&) = delete;
 
-  // Whether the platform reports nothing about changes on disk by itself and
-  // has subtree watching that misses folders made before the watch began.
+  // Whether the platform's shell reports nothing about changes on disk and
+  // its watching falls short, so that folders are polled.
   static bool PlatformMissesDiskChanges();
 
   // Replaces the folders watched only where the platform is silent (see
@@ -70,11 +70,12 @@ class TDirectoryWatcher {
   std::size_t Take(std::vector<TShellChangeReport>& Out, std::size_t Max);
 
   // Number of folder handles open: one for folder names and one for files
-  // per watched folder, as the mask asks.
+  // per watched folder, as the mask asks (none where folders are polled).
   std::size_t HandleCount() const { return FWatches.size(); }
-  // Folders below subtree roots that are polled (none where the platform
-  // watches subtrees itself).
+  // Folders that are polled, those below subtree roots included.
   std::size_t PolledFolderCount() const;
+  // Folders watched either way.
+  std::size_t WatchedFolderCount() const;
   // The most reports that were ever waiting at once.
   std::size_t HighWater() const;
 
@@ -105,6 +106,7 @@ class TDirectoryWatcher {
   std::unique_ptr<TFolderPoller> FPoller;
   std::set<std::string> FFlat;
   std::atomic<std::size_t> FPolledFolders{0};
+  std::size_t FFoldersWithHandles = 0;
   std::thread FThread;
 
   mutable std::mutex FLock;

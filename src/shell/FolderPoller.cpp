@@ -61,19 +61,19 @@ void TFolderPoller::AddRoot(const std::string& Path, std::size_t RootIndex) {
   TFolder root{RootIndex, true, false, {}};
   if (!List(Path, root.Listing)) return;
   if (!FFolders.emplace(Path, std::move(root)).second) return;
-  ++FRootCount;
   AddBelow(Path, RootIndex, false);
 }
 
 void TFolderPoller::AddFlat(const std::string& Path, std::size_t RootIndex) {
-  TFolder flat{RootIndex, false, true, {}};
+  TFolder flat{RootIndex, true, true, {}};
   if (FFolders.count(Path) || !List(Path, flat.Listing)) return;
   FFolders.emplace(Path, std::move(flat));
 }
 
 void TFolderPoller::RemoveFlat(const std::string& Path) {
   auto found = FFolders.find(Path);
-  if (found != FFolders.end() && found->second.IsFlat) FFolders.erase(found);
+  if (found != FFolders.end() && found->second.IsFlat && found->second.IsTaken)
+    FFolders.erase(found);
 }
 
 // Takes in the folders below Path, breadth first, as far as the bound
@@ -97,10 +97,12 @@ void TFolderPoller::AddBelow(const std::string& Path, std::size_t RootIndex, boo
 bool TFolderPoller::TakeIn(const std::string& Path, const TFolderEntry& Entry,
                            std::size_t RootIndex) {
   // Size 1 marks a folder that links elsewhere (see List).
-  if (!Entry.IsFolder || Entry.Size == 1 || FolderCount() >= FMaxFolders) return false;
+  if (!Entry.IsFolder || Entry.Size == 1 || FBelowCount >= FMaxFolders) return false;
   TFolder folder{RootIndex, false, false, {}};
   if (!List(Path, folder.Listing)) return false;
-  return FFolders.emplace(Path, std::move(folder)).second;
+  if (!FFolders.emplace(Path, std::move(folder)).second) return false;
+  ++FBelowCount;
+  return true;
 }
 
 void TFolderPoller::Poll() {
@@ -113,17 +115,14 @@ void TFolderPoller::Poll() {
 
 void TFolderPoller::PollFolder(const std::string& Path) {
   TFolderListing now;
-  if (!List(Path, now)) {
-    // Gone: whoever looks at its parent reports it. A flat folder is looked
-    // at again once it is back.
-    TFolder& polled = FFolders.at(Path);
-    if (polled.IsFlat)
-      polled.Listing = TFolderListing();
-    else if (!polled.IsRoot)
-      Forget(Path, false);
+  TFolder& polled = FFolders.at(Path);
+  if (!List(Path, now) && !polled.IsTaken) {
+    // Gone: whoever looks at its parent reports it.
+    Forget(Path, false);
     return;
   }
-  TFolder& polled = FFolders.at(Path);
+  // A taken folder that went away held nothing any more; it is looked at
+  // again in case it comes back.
   const std::vector<TFolderChange> changes = polled.Listing.ChangesTo(now);
   polled.Listing = std::move(now);
   const TFolder& current = polled;
@@ -131,8 +130,7 @@ void TFolderPoller::PollFolder(const std::string& Path) {
     const bool gone = change.IsFolder && change.Kind != TFolderChangeKind::Added;
     // A removed folder's content went first.
     if (gone) Forget(Child(Path, change.Name), change.Kind == TFolderChangeKind::Removed);
-    // The top folder's own entries are reported by its watch.
-    if (!current.IsRoot) ReportChange(Path, current, change);
+    ReportChange(Path, current, change);
     if (!change.IsFolder || change.Kind == TFolderChangeKind::Removed || current.IsFlat) continue;
     const bool added = change.Kind == TFolderChangeKind::Added;
     const std::string& name = added ? change.Name : change.NewName;
@@ -157,6 +155,7 @@ void TFolderPoller::Forget(const std::string& Path, bool ReportContents) {
   if (found == FFolders.end()) return;
   const TFolder folder = std::move(found->second);
   FFolders.erase(found);
+  if (!folder.IsTaken) --FBelowCount;
   for (const TFolderEntry& entry : folder.Listing.Entries()) {
     if (entry.IsFolder) Forget(Child(Path, entry.Name), ReportContents);
     if (ReportContents)

@@ -1,16 +1,16 @@
 #pragma once
-// Finds changes below a folder by looking at its folders again and again,
-// and reports them as shell change reports (SHCNE_MKDIR, SHCNE_RMDIR,
-// SHCNE_RENAMEFOLDER for folders; SHCNE_CREATE, SHCNE_DELETE,
-// SHCNE_RENAMEITEM, SHCNE_UPDATEITEM for files) with full paths. It stands in
-// where the platform's subtree watching misses folders, and unlike a watch it
-// holds no folder open between looks, so anybody can remove what it watches.
+// Finds changes in folders by looking at them again and again, and reports
+// them as shell change reports (SHCNE_MKDIR, SHCNE_RMDIR, SHCNE_RENAMEFOLDER
+// for folders; SHCNE_CREATE, SHCNE_DELETE, SHCNE_RENAMEITEM, SHCNE_UPDATEITEM
+// for files) with full paths. It stands in where the platform's own watching
+// falls short, and unlike a watch it holds no folder open between looks, so
+// anybody can remove what it watches.
 //
-// The top folder's own entries are not reported (it is watched otherwise);
-// it is looked at only to find its subfolders. A folder that appears below
-// it is reported together with what it already holds, and one that goes away
-// together with what it held when last looked at. At most MaxFolders
-// folders below the top are looked at; changes deeper than that go unseen.
+// A folder is taken with its subtree or flat (its own entries only). A folder
+// that appears below a subtree is reported together with what it already
+// holds, and one that goes away together with what it held when last looked
+// at. At most MaxFolders folders below the taken ones are looked at; changes
+// deeper than that go unseen.
 
 #include <windows.h>
 
@@ -30,23 +30,23 @@ class TFolderPoller {
   TFolderPoller(bool FilesToo, std::size_t MaxFolders, TReport Report);
 
   // Takes the folder and the folders below it as they are now; nothing of
-  // what is there now is reported.
+  // what is there now is reported. A folder that cannot be read is left out.
   void AddRoot(const std::string& Path, std::size_t RootIndex);
-  // Takes a folder whose own entries are reported, but not its subfolders'.
-  // A folder that is already looked at stays as it is.
+  // The same for the folder's own entries only. A folder that is already
+  // looked at stays as it is.
   void AddFlat(const std::string& Path, std::size_t RootIndex);
   // Stops looking at a folder taken flat.
   void RemoveFlat(const std::string& Path);
   // Looks at every folder again and reports what changed since last time.
   void Poll();
 
-  // Folders below the tops that are looked at, and those taken flat.
-  std::size_t FolderCount() const { return FFolders.size() - FRootCount; }
+  // The folders looked at: those taken and those found below them.
+  std::size_t FolderCount() const { return FFolders.size(); }
 
  private:
   struct TFolder {
     std::size_t RootIndex = 0;
-    bool IsRoot = false;
+    bool IsTaken = false;  // by AddRoot or AddFlat, not found below
     bool IsFlat = false;
     TFolderListing Listing;
   };
@@ -61,6 +61,6 @@ class TFolderPoller {
   bool FFilesToo;
   std::size_t FMaxFolders;
   TReport FReport;
-  std::size_t FRootCount = 0;
+  std::size_t FBelowCount = 0;  // folders found below the taken ones
   std::map<std::string, TFolder> FFolders;  // by path
 };

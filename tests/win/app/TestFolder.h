@@ -18,7 +18,14 @@ class TTestFolder {
     RemoveTree(FPath);
     CreateDirectoryW(FPath.c_str(), nullptr);
   }
-  ~TTestFolder() { RemoveTree(FPath); }
+  ~TTestFolder() {
+    // A save dialog may have made it the process's current folder, which
+    // keeps it from being removed.
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    SetCurrentDirectoryW(temp);
+    RemoveTree(FPath);
+  }
   TTestFolder(const TTestFolder&) = delete;
   TTestFolder& operator=(const TTestFolder&) = delete;
 

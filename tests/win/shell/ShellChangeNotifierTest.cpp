@@ -131,7 +131,7 @@ TEST_F(NotifierWithFakeShell, WithoutHandlersNothingRegisters) {
   EXPECT_TRUE(notifier.Active());
   EXPECT_EQ(Fake.Registrations, 0);
   EXPECT_EQ(notifier.RegistrationHandle(), 0u);
-  EXPECT_EQ(notifier.WatcherHandleCount(), 0u);
+  EXPECT_EQ(notifier.DiskWatchedFolderCount(), 0u);
 }
 
 TEST_F(NotifierWithFakeShell, RegistersTheWatchListForTheAssignedEvents) {
@@ -166,15 +166,14 @@ TEST_F(NotifierWithFakeShell, RegistersTheWatchListForTheAssignedEvents) {
   EXPECT_NE(Fake.Entries[0].pidl, folder.Get());  // a copy
   EXPECT_EQ(notifier.RegistrationHandle(), 7u);
   // Both entries have paths (the desktop's is its folder on disk), so both are
-  // watched on disk as well: one handle each for folder names, as the mask
-  // asks for no file events.
-  EXPECT_EQ(notifier.WatcherHandleCount(), 2u);
+  // watched on disk as well.
+  EXPECT_EQ(notifier.DiskWatchedFolderCount(), 2u);
 
   notifier.SetActive(false);
   notifier.SetActive(false);
   EXPECT_EQ(Fake.Deregistrations, 1);
   EXPECT_EQ(notifier.RegistrationHandle(), 0u);
-  EXPECT_EQ(notifier.WatcherHandleCount(), 0u);
+  EXPECT_EQ(notifier.DiskWatchedFolderCount(), 0u);
   EXPECT_EQ(notifier.Watches().size(), 2u);  // the watch list stays
 }
 
@@ -283,7 +282,7 @@ class NotifierOnDisk : public ::testing::Test {
     Log.Connect(Notifier);
     Notifier.AddWatch(List.Get(), SubTree);
     Notifier.SetActive(true);
-    ASSERT_GT(Notifier.WatcherHandleCount(), 0u);
+    ASSERT_GT(Notifier.DiskWatchedFolderCount(), 0u);
   }
   // Waits for Expected, then a little longer to catch anything extra.
   void ExpectEvents(const std::vector<std::string>& Expected) {
@@ -427,9 +426,8 @@ TEST_F(NotifierOnDisk, SwitchingOnAndOffLeaksNothing) {
   const DWORD threadsBefore = ThreadCount();
   for (int i = 0; i < 100; ++i) {
     Notifier.SetActive(true);
-    // The folder and its subfolder, for folder names and for files (the
-    // subfolder has a watch of its own only where subtrees need emulating).
-    ASSERT_GE(Notifier.WatcherHandleCount(), 2u);
+    // The folder, and its subfolder where folders are polled.
+    ASSERT_GE(Notifier.DiskWatchedFolderCount(), 1u);
     if (i % 10 == 0) Temp.MakeFile("a\\touch.txt", std::to_string(i));
     Notifier.SetActive(false);
   }
@@ -675,7 +673,7 @@ TEST(NotifierFromForm, WatchesItsTwoFoldersAndReportsAFolderMadeBelowThem) {
   EXPECT_TRUE(SamePath(IDListToPath(notifier->Watches()[1].IDList), two));
   EXPECT_FALSE(notifier->Watches()[1].WatchSubTree);
   EXPECT_NE(notifier->RegistrationHandle(), 0u);
-  EXPECT_GT(notifier->WatcherHandleCount(), 0u);
+  EXPECT_GT(notifier->DiskWatchedFolderCount(), 0u);
 
   const std::string deep = temp.MakeFolder("one\\inner\\made");
   ASSERT_TRUE(PumpUntil([&] { return form.Log.Lines.size() >= 1; }));
