@@ -1,12 +1,13 @@
 #include "shell/DirectoryWatcher.h"
 
-#include "shell/FolderPoller.h"
-
 #include <shlobj.h>
 
 #include <algorithm>
-#include <set>
 #include <cstddef>
+#include <set>
+
+#include "shell/CodePageText.h"
+#include "shell/FolderPoller.h"
 
 namespace {
 
@@ -23,12 +24,6 @@ constexpr ULONGLONG kPollShareOfTime = 10;
 constexpr LONG kFolderEvents = SHCNE_MKDIR | SHCNE_RMDIR | SHCNE_RENAMEFOLDER;
 constexpr LONG kFileEvents = SHCNE_CREATE | SHCNE_DELETE | SHCNE_RENAMEITEM | SHCNE_UPDATEITEM;
 
-std::string Narrow(const wchar_t* Text, int Length) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, Text, Length, nullptr, 0, nullptr, nullptr);
-  std::string narrow(size, '\0');
-  WideCharToMultiByte(CP_ACP, 0, Text, Length, narrow.data(), size, nullptr, nullptr);
-  return narrow;
-}
 
 bool EndsWithBackslash(const std::string& Text) {
   return !Text.empty() && *CharPrevA(Text.c_str(), Text.c_str() + Text.size()) == '\\';
@@ -274,7 +269,7 @@ void TDirectoryWatcher::Parse(TWatch& Watch, DWORD Bytes) {
     const DWORD nameBytes = std::min<DWORD>(
         info->FileNameLength, Bytes - offset - offsetof(FILE_NOTIFY_INFORMATION, FileName));
     const std::string path =
-        prefix + Narrow(info->FileName, static_cast<int>(nameBytes / sizeof(wchar_t)));
+        prefix + CodePageText(info->FileName, static_cast<int>(nameBytes / sizeof(wchar_t)));
     // A rename whose new name is not reported moved the item out of sight.
     if (!Watch.RenamedFrom.empty() && info->Action != FILE_ACTION_RENAMED_NEW_NAME) {
       Report(Watch.RootIndex, removed, Watch.RenamedFrom);

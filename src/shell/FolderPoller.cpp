@@ -6,13 +6,16 @@
 #include <utility>
 #include <vector>
 
+#include "shell/CodePageText.h"
+#include "toolkit/GdiHandle.h"
+
 namespace {
 
 std::string Child(const std::string& Folder, const std::string& Name) {
   return Folder + "\\" + Name;
 }
 
-std::uint64_t Join(DWORD High, DWORD Low) { return (std::uint64_t{High} << 32) | Low; }
+using TKernelHandle = TOwnedHandle<HANDLE, CloseHandle>;
 
 LONG EventOf(const TFolderChange& Change) {
   switch (Change.Kind) {
@@ -25,36 +28,49 @@ LONG EventOf(const TFolderChange& Change) {
   return 0;
 }
 
-// Folders that are links elsewhere are listed but not looked into.
-bool CanLookInto(const TFolderEntry& Entry, DWORD Attributes) {
-  return Entry.IsFolder && !(Attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
 }  // namespace
 
 TFolderPoller::TFolderPoller(bool FilesToo, std::size_t MaxFolders, TReport Report)
     : FFilesToo(FilesToo), FMaxFolders(MaxFolders), FReport(std::move(Report)) {}
 
+// The folder is read through a handle of its own that lets others rename
+// and remove it meanwhile; the entries come with the file system's ids.
 bool TFolderPoller::List(const std::string& Path, TFolderListing& Listing) const {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileExA((Path + "\\*").c_str(), FindExInfoBasic, &data,
-                                 FFilesToo ? FindExSearchNameMatch : FindExSearchLimitToDirectories,
-                                 nullptr, 0);
-  if (find == INVALID_HANDLE_VALUE) return false;
+  HANDLE opened = CreateFileA(Path.c_str(), FILE_LIST_DIRECTORY,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (opened == INVALID_HANDLE_VALUE) return false;
+  const TKernelHandle folder(opened);
   std::vector<TFolderEntry> entries;
-  do {
-    const std::string name = data.cFileName;
-    if (name == "." || name == "..") continue;
-    TFolderEntry entry{name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                       Join(data.nFileSizeHigh, data.nFileSizeLow),
-                       Join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
-    // Reparse folders are kept apart by giving them a size no folder has.
-    if (entry.IsFolder && !CanLookInto(entry, data.dwFileAttributes)) entry.Size = 1;
-    if (entry.IsFolder || FFilesToo) entries.push_back(std::move(entry));
-  } while (FindNextFileA(find, &data));
-  FindClose(find);
+  alignas(LONGLONG) BYTE buffer[32 * 1024];
+  FILE_INFO_BY_HANDLE_CLASS kind = FileIdBothDirectoryRestartInfo;
+  while (GetFileInformationByHandleEx(folder.Get(), kind, buffer, sizeof buffer)) {
+    kind = FileIdBothDirectoryInfo;
+    for (DWORD offset = 0;;) {
+      const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(buffer + offset);
+      AddEntry(*info, entries);
+      if (info->NextEntryOffset == 0) break;
+      offset += info->NextEntryOffset;
+    }
+  }
+  if (GetLastError() != ERROR_NO_MORE_FILES) return false;
   Listing = TFolderListing(std::move(entries));
   return true;
+}
+
+void TFolderPoller::AddEntry(const FILE_ID_BOTH_DIR_INFO& Info,
+                             std::vector<TFolderEntry>& Entries) const {
+  const std::string name =
+      CodePageText(Info.FileName, static_cast<int>(Info.FileNameLength / sizeof(WCHAR)));
+  if (name == "." || name == "..") return;
+  TFolderEntry entry{name, (Info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                     static_cast<std::uint64_t>(Info.EndOfFile.QuadPart),
+                     static_cast<std::uint64_t>(Info.LastWriteTime.QuadPart),
+                     static_cast<std::uint64_t>(Info.FileId.QuadPart),
+                     static_cast<std::uint64_t>(Info.CreationTime.QuadPart)};
+  // Reparse folders are kept apart by giving them a size no folder has.
+  if (entry.IsFolder && (Info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) entry.Size = 1;
+  if (entry.IsFolder || FFilesToo) Entries.push_back(std::move(entry));
 }
 
 void TFolderPoller::AddRoot(const std::string& Path, std::size_t RootIndex) {

@@ -18,6 +18,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "shell/portable/FolderListing.h"
 
@@ -52,6 +53,7 @@ class TFolderPoller {
   };
 
   bool List(const std::string& Path, TFolderListing& Listing) const;
+  void AddEntry(const FILE_ID_BOTH_DIR_INFO& Info, std::vector<TFolderEntry>& Entries) const;
   void AddBelow(const std::string& Path, std::size_t RootIndex, bool ReportContents);
   bool TakeIn(const std::string& Path, const TFolderEntry& Entry, std::size_t RootIndex);
   void PollFolder(const std::string& Path);

@@ -43,12 +43,36 @@ std::vector<const TFolderEntry*> OfKind(const std::vector<const TFolderEntry*>& 
   return result;
 }
 
-// One removed and one added entry of a kind, and nothing else of it, is
-// taken for a rename (files also need the same size).
+// Without Ids, one removed and one added entry of a kind, and nothing else
+// of it, is taken for a rename (files also need the same size).
 bool LooksRenamed(const std::vector<const TFolderEntry*>& Removed,
                   const std::vector<const TFolderEntry*>& Added, bool Folders) {
   if (Removed.size() != 1 || Added.size() != 1) return false;
+  if (Removed[0]->Id != 0 || Added[0]->Id != 0) return false;
   return Folders || Removed[0]->Size == Added[0]->Size;
+}
+
+// Takes the pairs with the same known Id and time of making out of Removed
+// and Added, as renames in the order of the removed names.
+std::vector<TFolderChange> TakeRenamesById(std::vector<const TFolderEntry*>& Removed,
+                                           std::vector<const TFolderEntry*>& Added,
+                                           bool Folders) {
+  std::vector<TFolderChange> renames;
+  for (auto removed = Removed.begin(); removed != Removed.end();) {
+    const TFolderEntry& was = **removed;
+    auto added = was.Id == 0 ? Added.end()
+                             : std::find_if(Added.begin(), Added.end(), [&](const TFolderEntry* E) {
+                                 return E->Id == was.Id && E->Created == was.Created;
+                               });
+    if (added == Added.end()) {
+      ++removed;
+      continue;
+    }
+    renames.push_back({TFolderChangeKind::Renamed, Folders, (*removed)->Name, (*added)->Name});
+    Added.erase(added);
+    removed = Removed.erase(removed);
+  }
+  return renames;
 }
 
 }  // namespace
@@ -71,8 +95,10 @@ std::vector<TFolderChange> TFolderListing::ChangesTo(const TFolderListing& Later
   const TSplit split = Split(FEntries, Later.FEntries);
   std::vector<TFolderChange> changes;
   for (bool folders : {true, false}) {
-    const auto removed = OfKind(split.Removed, folders);
-    const auto added = OfKind(split.Added, folders);
+    auto removed = OfKind(split.Removed, folders);
+    auto added = OfKind(split.Added, folders);
+    const std::vector<TFolderChange> renames = TakeRenamesById(removed, added, folders);
+    changes.insert(changes.end(), renames.begin(), renames.end());
     if (LooksRenamed(removed, added, folders)) {
       changes.push_back({TFolderChangeKind::Renamed, folders, removed[0]->Name, added[0]->Name});
       continue;

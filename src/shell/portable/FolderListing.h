@@ -12,6 +12,11 @@ struct TFolderEntry {
   bool IsFolder = false;
   std::uint64_t Size = 0;
   std::uint64_t WriteTime = 0;
+  // What the file system knows the entry by whatever its name (0: unknown),
+  // and when it was made: a number can be given again to an entry made after
+  // another was removed.
+  std::uint64_t Id = 0;
+  std::uint64_t Created = 0;
 };
 
 enum class TFolderChangeKind { Added, Removed, Renamed, Modified };
@@ -33,11 +38,13 @@ class TFolderListing {
   const TFolderEntry* Find(const std::string& Name) const;
 
   // What turns this listing into Later: folders first, then files, each
-  // with removals before additions and by name; modified files last. One
-  // folder removed and one added
-  // (or one file removed and one of the same size added) between the looks
-  // count as a rename. A folder's own size and time change with its
-  // content and are not compared.
+  // with renames, then removals, then additions, by name; modified files
+  // last. An entry removed and one added with the same known Id and time of
+  // making is a rename.
+  // Where Ids are unknown, one folder removed and one added (or one file
+  // removed and one of the same size added) between the looks count as a
+  // rename. A folder's own size and time change with its content and are not
+  // compared.
   std::vector<TFolderChange> ChangesTo(const TFolderListing& Later) const;
 
  private:

@@ -75,3 +75,25 @@ TEST(FolderListing, DuplicateNamesCountOnceAndFindLooksUpByName) {
   EXPECT_TRUE(listing.Find("b")->IsFolder);
   EXPECT_EQ(listing.Find("c"), nullptr);
 }
+
+// Known Ids tell renames from removals and additions, however many there are.
+TEST(FolderListing, KnownIdsPairRenamesExactly) {
+  const auto entry = [](const std::string& Name, bool IsFolder, std::uint64_t Id) {
+    return TFolderEntry{Name, IsFolder, 10, 1, Id};
+  };
+  const TFolderListing before({entry("early", true, 7), entry("a", true, 1), entry("b", true, 2),
+                               entry("x.txt", false, 5)});
+  const TFolderListing after({entry("late", true, 8), entry("a2", true, 1), entry("b2", true, 2),
+                              entry("y.txt", false, 5)});
+  EXPECT_EQ(Describe(before.ChangesTo(after)),
+            (Lines{"F a>a2", "F b>b2", "-F early", "+F late", "f x.txt>y.txt"}));
+  // One out, one in, with different Ids: no rename. Nor with the Id given
+  // again to a folder made later.
+  EXPECT_EQ(Describe(TFolderListing({entry("early", true, 7)})
+                         .ChangesTo(TFolderListing({entry("late", true, 8)}))),
+            (Lines{"-F early", "+F late"}));
+  TFolderEntry remade = entry("late", true, 7);
+  remade.Created = 2;
+  EXPECT_EQ(Describe(TFolderListing({entry("early", true, 7)}).ChangesTo(TFolderListing({remade}))),
+            (Lines{"-F early", "+F late"}));
+}
