@@ -33,6 +33,14 @@ LONG EventOf(const TFolderChange& Change) {
 TFolderPoller::TFolderPoller(bool FilesToo, std::size_t MaxFolders, TReport Report)
     : FFilesToo(FilesToo), FMaxFolders(MaxFolders), FReport(std::move(Report)) {}
 
+// The folder's own time of writing; 0 when it cannot be had.
+std::uint64_t TFolderPoller::WriteTimeOf(const std::string& Path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(Path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+         data.ftLastWriteTime.dwLowDateTime;
+}
+
 // The folder is read through a handle of its own that lets others rename
 // and remove it meanwhile; the entries come with the file system's ids.
 bool TFolderPoller::List(const std::string& Path, TFolderListing& Listing) const {
@@ -74,14 +82,14 @@ void TFolderPoller::AddEntry(const FILE_ID_BOTH_DIR_INFO& Info,
 }
 
 void TFolderPoller::AddRoot(const std::string& Path, std::size_t RootIndex) {
-  TFolder root{RootIndex, true, false, {}};
+  TFolder root{RootIndex, true, false, 0, {}};
   if (!List(Path, root.Listing)) return;
   if (!FFolders.emplace(Path, std::move(root)).second) return;
   AddBelow(Path, RootIndex, false);
 }
 
 void TFolderPoller::AddFlat(const std::string& Path, std::size_t RootIndex) {
-  TFolder flat{RootIndex, true, true, {}};
+  TFolder flat{RootIndex, true, true, 0, {}};
   if (FFolders.count(Path) || !List(Path, flat.Listing)) return;
   FFolders.emplace(Path, std::move(flat));
 }
@@ -114,7 +122,7 @@ bool TFolderPoller::TakeIn(const std::string& Path, const TFolderEntry& Entry,
                            std::size_t RootIndex) {
   // Size 1 marks a folder that links elsewhere (see List).
   if (!Entry.IsFolder || Entry.Size == 1 || FBelowCount >= FMaxFolders) return false;
-  TFolder folder{RootIndex, false, false, {}};
+  TFolder folder{RootIndex, false, false, WriteTimeOf(Path), {}};
   if (!List(Path, folder.Listing)) return false;
   if (!FFolders.emplace(Path, std::move(folder)).second) return false;
   ++FBelowCount;
@@ -125,8 +133,19 @@ void TFolderPoller::Poll() {
   std::vector<std::string> paths;
   paths.reserve(FFolders.size());
   for (const auto& [path, folder] : FFolders) paths.push_back(path);
-  for (const std::string& path : paths)
-    if (FFolders.count(path)) PollFolder(path);
+  for (const std::string& path : paths) {
+    auto found = FFolders.find(path);
+    if (found == FFolders.end()) continue;
+    // Where only folders are reported, a folder found below is read again
+    // only when its own time of writing moved: adding, removing or renaming
+    // an entry moves it. Files written in place do not, so with files every
+    // folder is read.
+    const std::uint64_t written = WriteTimeOf(path);
+    TFolder& folder = found->second;
+    if (!FFilesToo && !folder.IsTaken && written != 0 && written == folder.Written) continue;
+    PollFolder(path);
+    if (auto again = FFolders.find(path); again != FFolders.end()) again->second.Written = written;
+  }
 }
 
 void TFolderPoller::PollFolder(const std::string& Path) {

@@ -49,6 +49,7 @@ class TFolderPoller {
     std::size_t RootIndex = 0;
     bool IsTaken = false;  // by AddRoot or AddFlat, not found below
     bool IsFlat = false;
+    std::uint64_t Written = 0;  // the folder's time of writing when last read
     TFolderListing Listing;
   };
 
@@ -57,6 +58,7 @@ class TFolderPoller {
   void AddBelow(const std::string& Path, std::size_t RootIndex, bool ReportContents);
   bool TakeIn(const std::string& Path, const TFolderEntry& Entry, std::size_t RootIndex);
   void PollFolder(const std::string& Path);
+  static std::uint64_t WriteTimeOf(const std::string& Path);
   void ReportChange(const std::string& Folder, const TFolder& Polled, const TFolderChange& Change);
   void Forget(const std::string& Path, bool ReportContents);
 

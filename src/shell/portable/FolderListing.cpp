@@ -52,8 +52,11 @@ bool LooksRenamed(const std::vector<const TFolderEntry*>& Removed,
   return Folders || Removed[0]->Size == Added[0]->Size;
 }
 
-// Takes the pairs with the same known Id and time of making out of Removed
-// and Added, as renames in the order of the removed names.
+// Takes the pairs with the same known Id and the same time of making or of
+// writing out of Removed and Added, as renames in the order of the removed
+// names. Where the platform's time of making moves with the content, a
+// folder renamed after its content changed is taken for a removal and an
+// addition, which is true too; a number given again never makes a rename.
 std::vector<TFolderChange> TakeRenamesById(std::vector<const TFolderEntry*>& Removed,
                                            std::vector<const TFolderEntry*>& Added,
                                            bool Folders) {
@@ -62,7 +65,8 @@ std::vector<TFolderChange> TakeRenamesById(std::vector<const TFolderEntry*>& Rem
     const TFolderEntry& was = **removed;
     auto added = was.Id == 0 ? Added.end()
                              : std::find_if(Added.begin(), Added.end(), [&](const TFolderEntry* E) {
-                                 return E->Id == was.Id && E->Created == was.Created;
+                                 return E->Id == was.Id && (E->Created == was.Created ||
+                                                            E->WriteTime == was.WriteTime);
                                });
     if (added == Added.end()) {
       ++removed;

@@ -39,8 +39,8 @@ class TFolderListing {
 
   // What turns this listing into Later: folders first, then files, each
   // with renames, then removals, then additions, by name; modified files
-  // last. An entry removed and one added with the same known Id and time of
-  // making is a rename.
+  // last. An entry removed and one added with the same known Id and the same
+  // time of making or of writing is a rename.
   // Where Ids are unknown, one folder removed and one added (or one file
   // removed and one of the same size added) between the looks count as a
   // rename. A folder's own size and time change with its content and are not

@@ -94,6 +94,7 @@ TEST(FolderListing, KnownIdsPairRenamesExactly) {
             (Lines{"-F early", "+F late"}));
   TFolderEntry remade = entry("late", true, 7);
   remade.Created = 2;
+  remade.WriteTime = 2;
   EXPECT_EQ(Describe(TFolderListing({entry("early", true, 7)}).ChangesTo(TFolderListing({remade}))),
             (Lines{"-F early", "+F late"}));
 }

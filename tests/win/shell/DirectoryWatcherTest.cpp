@@ -19,7 +19,7 @@ TEST(DirectoryWatcher, OverflowingQueueBecomesOneFolderUpdate) {
   for (int i = 0; i < 1000; ++i) temp.MakeFolder("f" + std::to_string(i));
   // Until the watcher has seen all of them (or given up on them).
   for (int i = 0; i < 100 && watcher.HighWater() < 100; ++i) Sleep(20);
-  Sleep(300);
+  Sleep(1200);  // long enough to be seen whole where folders are polled
   EXPECT_EQ(watcher.HighWater(), 100u);
 
   std::vector<TShellChangeReport> reports;
@@ -195,4 +195,26 @@ TEST(DirectoryWatcher, FlatFoldersAreReplacedWhileRunning) {
   EXPECT_EQ(watcher.PolledFolderCount(), 0u);
   temp.MakeFolder("a\\y");
   EXPECT_TRUE(Collect(watcher, 1).empty());
+}
+
+// Watching folder names only, a folder deep below is looked at when its
+// parent shows it changed; every change still arrives.
+TEST(DirectoryWatcher, FolderNamesDeepBelowAreFollowed) {
+  TTempFolder temp;
+  temp.MakeFolder("Old");
+  temp.MakeFolder("Old\\Inner");
+  temp.MakeFolder("Old\\Inner\\Below");
+  TDirectoryWatcher watcher({{temp.Path(), true}}, SHCNE_MKDIR | SHCNE_RMDIR | SHCNE_RENAMEFOLDER,
+                            nullptr, WM_APP);
+  const std::string deep = temp.MakeFolder("Old\\Inner\\Below\\Deep");
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"MkDir: " + deep});
+  const std::string moved = temp / "Old\\Inner\\Below\\Moved";
+  ASSERT_TRUE(MoveFileA(deep.c_str(), moved.c_str()));
+  EXPECT_EQ(Collect(watcher, 1),
+            std::multiset<std::string>{"RenameFolder: " + deep + " -> " + moved});
+  temp.MakeFile("Old\\Inner\\Below\\Moved\\unseen.txt");
+  const std::string again = temp.MakeFolder("Old\\Inner\\Below\\Moved\\Again");
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"MkDir: " + again});
+  ASSERT_TRUE(RemoveDirectoryA(again.c_str()));
+  EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"RmDir: " + again});
 }
