@@ -54,10 +54,11 @@ void CollectOpenFolders(TTreeNode* Node, const std::string& Root, std::vector<st
   for (; Node && Out.size() < kMaxOpenFolders; Node = Node->GetNextSibling()) {
     if (!Node->GetExpanded()) continue;
     const std::string path = IDListToPath(TCustomVintoShellTreeView::NodeIDList(Node));
+    const bool inside = IsAtOrBelow(path, Root);
     // What lies below a folder inside the root is inside it too (only the
     // root node can hold more, such as the desktop's computer).
-    if (IsAtOrBelow(path, Root) && Node->Parent()) continue;
-    if (!path.empty() && !IsAtOrBelow(path, Root)) Out.push_back(path);
+    if (inside && Node->Parent()) continue;
+    if (!path.empty() && !inside) Out.push_back(path);
     CollectOpenFolders(Node->GetFirstChild(), Root, Out);
   }
 }
@@ -400,7 +401,6 @@ void TCustomVintoShellTreeView::RefreshTree() {
   }
   OpenFoldersChanged();
 }
-
 
 TTreeNode* TCustomVintoShellTreeView::FindChild(TTreeNode* Parent, LPCITEMIDLIST List) {
   // Lists the same folder gave are the same bytes; the shell's comparison,

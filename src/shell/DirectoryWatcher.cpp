@@ -107,19 +107,22 @@ void TDirectoryWatcher::SetFlatFolders(const std::vector<std::string>& Paths) {
   if (!PlatformMissesDiskChanges() || !FThread.joinable()) return;
   {
     std::lock_guard<std::mutex> lock(FLock);
-    FPendingFlat.clear();
-    for (const std::string& path : Paths) FPendingFlat.insert(RootPath(path));
+    FPendingFlat.emplace();
+    for (const std::string& path : Paths) FPendingFlat->insert(RootPath(path));
   }
   PostQueuedCompletionStatus(FPort, 0, kFlatFoldersKey, nullptr);
 }
 
 // On the thread: folders no longer asked for are dropped, new ones taken
-// as they are now. Each has a slot of its own for coalescing bursts.
+// as they are now. Each has a slot of its own for coalescing bursts. Of
+// several sets asked for meanwhile, the last counts.
 void TDirectoryWatcher::ApplyFlatFolders() {
   std::set<std::string> wanted;
   {
     std::lock_guard<std::mutex> lock(FLock);
-    wanted.swap(FPendingFlat);
+    if (!FPendingFlat) return;
+    wanted = std::move(*FPendingFlat);
+    FPendingFlat.reset();
   }
   for (auto it = FFlat.begin(); it != FFlat.end();) {
     if (wanted.count(*it)) {

@@ -26,6 +26,7 @@
 #include <future>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
@@ -111,7 +112,7 @@ class TDirectoryWatcher {
 
   mutable std::mutex FLock;
   std::deque<TShellChangeReport> FQueue;
-  std::set<std::string> FPendingFlat;
+  std::optional<std::set<std::string>> FPendingFlat;
   std::vector<bool> FOverflowed;
   bool FWakePending = false;
   std::size_t FHighWater = 0;
