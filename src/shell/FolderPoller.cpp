@@ -75,9 +75,8 @@ void TFolderPoller::AddEntry(const FILE_ID_BOTH_DIR_INFO& Info,
                      static_cast<std::uint64_t>(Info.EndOfFile.QuadPart),
                      static_cast<std::uint64_t>(Info.LastWriteTime.QuadPart),
                      static_cast<std::uint64_t>(Info.FileId.QuadPart),
-                     static_cast<std::uint64_t>(Info.CreationTime.QuadPart)};
-  // Reparse folders are kept apart by giving them a size no folder has.
-  if (entry.IsFolder && (Info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) entry.Size = 1;
+                     static_cast<std::uint64_t>(Info.CreationTime.QuadPart),
+                     (Info.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
   if (entry.IsFolder || FFilesToo) Entries.push_back(std::move(entry));
 }
 
@@ -120,8 +119,7 @@ void TFolderPoller::AddBelow(const std::string& Path, std::size_t RootIndex, boo
 // the bound is reached.
 bool TFolderPoller::TakeIn(const std::string& Path, const TFolderEntry& Entry,
                            std::size_t RootIndex) {
-  // Size 1 marks a folder that links elsewhere (see List).
-  if (!Entry.IsFolder || Entry.Size == 1 || FBelowCount >= FMaxFolders) return false;
+  if (!Entry.IsFolder || Entry.LinksElsewhere || FBelowCount >= FMaxFolders) return false;
   TFolder folder{RootIndex, false, false, WriteTimeOf(Path), {}};
   if (!List(Path, folder.Listing)) return false;
   if (!FFolders.emplace(Path, std::move(folder)).second) return false;

@@ -17,40 +17,42 @@ TTreeNode* TTreeNode::NodeOf(HTREEITEM Item) const {
   return FOwner.GetNode(Item);
 }
 
+// Sets the members of Item that its mask names on this node's item.
+void TTreeNode::Update(TVITEMA& Item) const {
+  Item.hItem = FItem;
+  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&Item));
+}
+
 void TTreeNode::SetText(const std::string& Value) {
   FText = Value;
   TVITEMA item{};
   item.mask = TVIF_TEXT;
-  item.hItem = FItem;
   item.pszText = const_cast<char*>(FText.c_str());
-  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  Update(item);
 }
 
 void TTreeNode::SetImageIndex(int Value) {
   FImageIndex = Value;
   TVITEMA item{};
   item.mask = TVIF_IMAGE;
-  item.hItem = FItem;
   item.iImage = Value;
-  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  Update(item);
 }
 
 void TTreeNode::SetSelectedIndex(int Value) {
   FSelectedIndex = Value;
   TVITEMA item{};
   item.mask = TVIF_SELECTEDIMAGE;
-  item.hItem = FItem;
   item.iSelectedImage = Value;
-  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  Update(item);
 }
 
 void TTreeNode::SetState(UINT Mask, UINT State) {
   TVITEMA item{};
   item.mask = TVIF_STATE;
-  item.hItem = FItem;
   item.stateMask = Mask;
   item.state = State;
-  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  Update(item);
 }
 
 void TTreeNode::SetOverlayIndex(int Value) {
@@ -74,9 +76,8 @@ bool TTreeNode::GetHasChildren() const {
 void TTreeNode::SetHasChildren(bool Value) {
   TVITEMA item{};
   item.mask = TVIF_CHILDREN;
-  item.hItem = FItem;
   item.cChildren = Value ? 1 : 0;
-  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  Update(item);
 }
 
 TTreeNode* TTreeNode::Parent() const {

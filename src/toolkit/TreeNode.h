@@ -67,6 +67,7 @@ class TTreeNode {
   friend class TTreeNodes;
   HWND Wnd() const;
   void SetState(UINT Mask, UINT State);
+  void Update(TVITEMA& Item) const;
   TTreeNode* NodeOf(HTREEITEM Item) const;
 
   TTreeNodes& FOwner;

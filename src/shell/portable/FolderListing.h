@@ -17,6 +17,8 @@ struct TFolderEntry {
   // another was removed.
   std::uint64_t Id = 0;
   std::uint64_t Created = 0;
+  // A folder that is a link to another place: listed, not looked into.
+  bool LinksElsewhere = false;
 };
 
 enum class TFolderChangeKind { Added, Removed, Renamed, Modified };
