@@ -55,6 +55,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # One executable per folder of tests/win: a Wine process costs about a second
 # to start, so tests are grouped. Each suite carries the program's resources
 # and the helpers in tests/win/common.
+set(FW_WINE_TEST_LAUNCHER ${CMAKE_SOURCE_DIR}/scripts/lib/wine-test.sh)
 file(GLOB FW_WIN_TEST_COMMON CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/common/*.cpp)
 file(GLOB FW_WIN_TEST_GROUPS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
 foreach(group_dir IN LISTS FW_WIN_TEST_GROUPS)
@@ -72,7 +73,9 @@ foreach(group_dir IN LISTS FW_WIN_TEST_GROUPS)
   target_include_directories(win_${group} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
   target_compile_options(win_${group} PRIVATE ${FW_WARNINGS})
   set_target_properties(win_${group} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  add_test(NAME win_${group} COMMAND win_${group} --gtest_color=no)
+  # Run through a launcher that says why a program ended before its first test.
+  add_test(NAME win_${group} COMMAND ${FW_WINE_TEST_LAUNCHER} $<TARGET_FILE:win_${group}>
+                                     --gtest_color=no)
   set_tests_properties(win_${group} PROPERTIES TIMEOUT 300)
 endforeach()
 

@@ -6,7 +6,11 @@ set -euo pipefail
 FW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 FW_BUILD="${FW_BUILD:-$FW_ROOT/build}"
 FW_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/fernwick"
-export WINEPREFIX="${FW_WINEPREFIX:-$FW_CACHE/wineprefix}"
+# Each checkout has a Wine prefix of its own unless FW_WINEPREFIX names one:
+# checkouts sharing a prefix share its Wine server, and one run's end (which
+# stops the server it started) would end the other's programs mid-test.
+FW_CHECKOUT_ID=$(printf '%s' "$FW_ROOT" | sha1sum | cut -c1-8)
+export WINEPREFIX="${FW_WINEPREFIX:-$FW_CACHE/wineprefix-$FW_CHECKOUT_ID}"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Gecko or Mono installer prompts when the prefix is first made.
@@ -64,17 +68,31 @@ fw_ensure_display() {
   return 1
 }
 
+# Settings the project's prefix carries; raise the number when they change,
+# so that prefixes made earlier get them too.
+FW_PREFIX_SETTINGS=2
+
 # Creates the project's own Wine prefix once, with the window manager's
-# decorations switched off so that the program draws its own frames.
+# decorations switched off so that the program draws its own frames, and
+# without Wine's crash dialog: a program that crashes (a test program too)
+# writes what happened to its standard error and ends, instead of waiting
+# for somebody to close a dialog on a display nobody sees.
 fw_ensure_wineprefix() {
-  if [ ! -f "$WINEPREFIX/.fernwick-ready" ]; then
+  local ready="$WINEPREFIX/.fernwick-ready"
+  [ -f "$ready" ] && [ "$(cat "$ready")" = "$FW_PREFIX_SETTINGS" ] && return 0
+  local created=0
+  if [ ! -f "$ready" ]; then
     fw_log "creating Wine prefix $WINEPREFIX (first run only)"
     mkdir -p "$WINEPREFIX"
     wineboot --init >/dev/null 2>&1 || true
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.fernwick-ready"
+    created=1
   fi
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    >/dev/null 2>&1
+  # A new prefix is whole once its server has written it out and gone.
+  [ "$created" = 1 ] && wineserver -w
+  echo "$FW_PREFIX_SETTINGS" >"$ready"
 }
 
 # Starts a persistent Wine server for the prefix unless one already runs for
@@ -88,10 +106,44 @@ fw_start_wineserver() {
   # started later by a test, they would inherit ctest's output pipe and keep
   # it waiting until they exit.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  fw_hold_desktop
+}
+
+FW_HOLD_DIR=""
+FW_HOLD_FD=""
+FW_HOLD_PID=""
+
+# Keeps one Wine process waiting until fw_cleanup, so that the prefix's
+# desktop, and the process that manages it, stay up from one program to the
+# next. Otherwise the desktop closes a moment after each program ends and a
+# program that starts just then races with its closing.
+fw_hold_desktop() {
+  FW_HOLD_DIR=$(mktemp -d)
+  mkfifo "$FW_HOLD_DIR/hold"
+  exec {FW_HOLD_FD}<>"$FW_HOLD_DIR/hold"
+  # Waits for a key on standard input, which only ends when fw_cleanup
+  # closes the other end.
+  wine cmd /c pause <"$FW_HOLD_DIR/hold" >/dev/null 2>&1 {FW_HOLD_FD}>&- &
+  FW_HOLD_PID=$!
+}
+
+fw_release_desktop() {
+  [ -n "$FW_HOLD_FD" ] || return 0
+  exec {FW_HOLD_FD}>&-
+  FW_HOLD_FD=""
+  local i
+  for i in $(seq 1 50); do
+    kill -0 "$FW_HOLD_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$FW_HOLD_PID" >/dev/null 2>&1 || true
+  wait "$FW_HOLD_PID" 2>/dev/null || true
+  rm -rf "$FW_HOLD_DIR"
 }
 
 fw_cleanup() {
   local rc=$?
+  fw_release_desktop
   if [ "$FW_STARTED_WINESERVER" = 1 ]; then
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true

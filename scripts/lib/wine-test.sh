@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Runs one Windows test program under Wine; ctest's command for every Windows
+# suite: wine-test.sh PROGRAM.exe [ARGUMENTS...].
+#
+# The program's output passes through as it comes. Wine's own messages (the
+# errors of every channel and the libraries loaded while the program starts)
+# are kept aside and shown only when the program ends without having started
+# a test, together with its exit code, so that a start that failed says why.
+# A program that never reports its tests fails even when Wine exits with 0.
+# The program's exit code is this script's exit code.
+#
+# With WINEDEBUG set to anything but -all (someone is debugging) Wine's
+# messages are left as they are and nothing is kept aside.
+set -uo pipefail
+
+if [ $# -lt 1 ]; then
+  echo "usage: $0 PROGRAM.exe [ARGUMENTS...]" >&2
+  exit 2
+fi
+program=$1
+shift
+name=$(basename "$program")
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/fw-wine-test.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+touch "$work/wine.log"
+
+startup_channels=-all,err+all,+loaddll
+collect=0
+if [ "${WINEDEBUG:--all}" = -all ]; then
+  export WINEDEBUG=$startup_channels
+  collect=1
+fi
+
+# Wine's debug lines read "<thread id>:<class>:<channel>:<function> ...".
+mkfifo "$work/stderr"
+awk -v kept="$work/wine.log" -v collect="$collect" '
+  collect == 1 && /^[0-9a-f]+:(err|warn|fixme|trace):/ { print >> kept; fflush(kept); next }
+  { print > "/dev/stderr"; fflush("/dev/stderr") }
+' <"$work/stderr" &
+filter=$!
+
+wine "$program" "$@" 2>"$work/stderr" | tee "$work/stdout"
+status=${PIPESTATUS[0]}
+wait "$filter"
+
+# The server and programs running for this prefix, one "pid command" a line.
+prefix_processes() {
+  local pid environ command found=0 launcher
+  launcher=$(basename "$0")
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    { tr '\0' '\n' <"$environ" | grep -qxF "WINEPREFIX=${WINEPREFIX:-}"; } 2>/dev/null || continue
+    command=$({ tr '\0' ' ' <"/proc/$pid/cmdline"; } 2>/dev/null)
+    case "$command" in
+      *"$launcher"*) ;;  # launchers like this one
+      *wineserver* | *.exe* | *.EXE*)
+        echo "$pid $command"
+        found=1
+        ;;
+    esac
+  done
+  [ "$found" = 1 ] || echo "(none: the Wine server is not running)"
+}
+
+started=0
+grep -q '^\[==========\] Running' "$work/stdout" && started=1
+ran_test=0
+grep -q '^\[ RUN      \]' "$work/stdout" && ran_test=1
+
+if [ "$ran_test" = 1 ] || { [ "$started" = 1 ] && [ "$status" = 0 ]; }; then
+  exit "$status"
+fi
+
+{
+  if [ "$status" -gt 128 ] && [ "$status" -lt 160 ]; then
+    echo "[fernwick] $name was ended by signal $((status - 128)) before running any test."
+  elif [ "$status" = 0 ]; then
+    echo "[fernwick] $name exited with code 0 but never reported its tests."
+    status=1
+  else
+    printf '[fernwick] %s ended with exit code %d (0x%02x) before running any test.\n' \
+      "$name" "$status" "$status"
+  fi
+  if [ "$collect" = 1 ]; then
+    echo "[fernwick] Wine's messages for this start (WINEDEBUG=$startup_channels):"
+    if [ -s "$work/wine.log" ]; then
+      sed 's/^/  /' "$work/wine.log"
+    else
+      echo "  (none)"
+    fi
+  fi
+  echo "[fernwick] Wine processes of the prefix ${WINEPREFIX:-~/.wine} now:"
+  prefix_processes | sed 's/^/  /'
+} >&2
+exit "$status"
