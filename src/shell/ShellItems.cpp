@@ -1,5 +1,7 @@
 #include "shell/ShellItems.h"
 
+#include "shell/ShellMenuVerb.h"
+
 TVintoShellItem* TVintoShellItems::Items(int Index) const {
   if (Index < 0 || Index >= Count()) return nullptr;
   return FItems[Index].get();
@@ -37,18 +39,6 @@ void TVintoShellItems::OpenEach(bool WithVerb) {
   }
 }
 
-namespace {
-
-bool InvokeVerb(IContextMenu* Menu, const std::string& Verb) {
-  CMINVOKECOMMANDINFO command{};
-  command.cbSize = sizeof command;
-  command.lpVerb = Verb.c_str();
-  command.nShow = SW_SHOWNORMAL;
-  return Menu->InvokeCommand(&command) == S_OK;
-}
-
-}  // namespace
-
 bool TVintoShellItems::InvokeContextMenuVerb(const std::string& Verb) {
   std::vector<LPCITEMIDLIST> relative;
   relative.reserve(FItems.size());
@@ -59,9 +49,5 @@ bool TVintoShellItems::InvokeContextMenuVerb(const std::string& Verb) {
                                           reinterpret_cast<void**>(menu.GetAddressOf()))) ||
       !menu)
     return false;
-  if (InvokeVerb(menu.Get(), Verb)) return true;
-  // Canonical verbs are lower case; some shells only know them so.
-  std::string lower = Verb;
-  CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
-  return lower != Verb && InvokeVerb(menu.Get(), lower);
+  return InvokeMenuVerb(menu.Get(), Verb) == S_OK;
 }
