@@ -6,6 +6,7 @@
 #include "shell/IDListHolder.h"
 #include "shell/ShellIDList.h"
 #include "shell/portable/FreeSpaceItem.h"
+#include "toolkit/Application.h"
 #include "toolkit/portable/ClassBuilder.h"
 
 namespace {
@@ -134,7 +135,10 @@ void TCustomVintoShellChangeNotifier::RegisterNotification() {
   }
   FRegistration = FFunctions.Register(FWindow, SHCNRF_InterruptLevel | SHCNRF_ShellLevel, mask,
                                       FMessageId, static_cast<int>(entries.size()), entries.data());
-  StartDiskWatcher(mask);
+  // The disk stands in only where the shell is silent about it, and only
+  // beside a registration: one the shell refused leaves the notifier without
+  // reports.
+  if (FRegistration != 0 && TDirectoryWatcher::PlatformMissesDiskChanges()) StartDiskWatcher(mask);
 }
 
 void TCustomVintoShellChangeNotifier::StartDiskWatcher(LONG Mask) {
@@ -143,8 +147,7 @@ void TCustomVintoShellChangeNotifier::StartDiskWatcher(LONG Mask) {
     std::string path = IDListToPath(watch.IDList);
     if (!path.empty()) folders.push_back({path, watch.WatchSubTree});
   }
-  if (TDirectoryWatcher::PlatformMissesDiskChanges())
-    for (const std::string& path : FDiskOnlyFolders) folders.push_back({path, false, true});
+  for (const std::string& path : FDiskOnlyFolders) folders.push_back({path, false, true});
   FDiskWatcher.reset();
   FDiskMask = Mask;
   if (!folders.empty())
@@ -181,7 +184,9 @@ LRESULT CALLBACK TCustomVintoShellChangeNotifier::WindowProc(HWND Window, UINT M
     try {
       return notifier->HandleMessage(Window, Message, WParam, LParam);
     } catch (...) {
-      // A failing handler must not unwind through the system's dispatch.
+      // A failing handler must not unwind through the system's dispatch;
+      // the application shows what went wrong.
+      if (Application) Application->HandleException(notifier);
       return 0;
     }
   }

@@ -5,11 +5,16 @@
 // the notifier, one at a time; handlers run inside that handling.
 //
 // The shell of some platforms registers but never reports changes made on
-// disk. While active, the notifier therefore also watches every watched
+// disk. There, while registered, the notifier also watches every watched
 // folder that has a file-system path itself (see TDirectoryWatcher) and
 // feeds what it sees through the same decoding, duplicate suppression and
-// events. Where both sources report, a report that the other source already
-// delivered is dropped, so a change fires once.
+// events; the shell still reports what its own operations change, and a
+// report that the other source already delivered is dropped, so a change
+// fires once. Where the shell reports changes on disk, its reports are all
+// there is. A burst of changes on disk that outruns the handlers is
+// reported in part: what does not fit is stood for by one OnUpdateDir for the
+// watched folder where that event has a handler, otherwise by one event of
+// each kind that was dropped, naming the watched folder.
 //
 // At design time (an owner that is being designed) there is no window and
 // nothing registers. While the notifier is being loaded from a form

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <set>
+#include <utility>
 
 #include "shell/CodePageText.h"
 #include "shell/FolderPoller.h"
@@ -23,7 +24,6 @@ constexpr ULONGLONG kPollInterval = 500;
 constexpr ULONGLONG kPollShareOfTime = 10;
 constexpr LONG kFolderEvents = SHCNE_MKDIR | SHCNE_RMDIR | SHCNE_RENAMEFOLDER;
 constexpr LONG kFileEvents = SHCNE_CREATE | SHCNE_DELETE | SHCNE_RENAMEITEM | SHCNE_UPDATEITEM;
-
 
 bool EndsWithBackslash(const std::string& Text) {
   return !Text.empty() && *CharPrevA(Text.c_str(), Text.c_str() + Text.size()) == '\\';
@@ -84,7 +84,7 @@ TDirectoryWatcher::TDirectoryWatcher(const std::vector<TDirectoryWatch>& Folders
       FFoldersWithHandles += FWatches.size() > handles;
     }
   }
-  FOverflowed.assign(FRoots.size(), false);
+  FDropped.assign(FRoots.size(), 0);
   if (FPoller) FPolledFolders = FPoller->FolderCount();
   // The thread issues the reads (they live as long as the thread that issued
   // them) and closes the folders when it stops. Changes from now on are seen.
@@ -145,7 +145,7 @@ std::size_t TDirectoryWatcher::SlotFor(const std::string& Path) {
   for (std::size_t i = 0; i < FRoots.size(); ++i)
     if (FRoots[i] == Path) return i;
   FRoots.push_back(Path);
-  FOverflowed.push_back(false);
+  FDropped.push_back(0);
   return FRoots.size() - 1;
 }
 
@@ -205,7 +205,9 @@ void TDirectoryWatcher::Run(std::promise<void> Armed) {
     ULONG_PTR key = 0;
     OVERLAPPED* overlapped = nullptr;
     const ULONGLONG now = GetTickCount64();
-    const DWORD wait = !FPoller ? INFINITE : nextPoll > now ? static_cast<DWORD>(nextPoll - now) : 0;
+    const DWORD wait = !FPoller         ? INFINITE
+                       : nextPoll > now ? static_cast<DWORD>(nextPoll - now)
+                                        : 0;
     const BOOL ok = GetQueuedCompletionStatus(FPort, &bytes, &key, &overlapped, wait);
     if (key == kStopKey) break;
     if (key == kFlatFoldersKey) ApplyFlatFolders();
@@ -311,9 +313,12 @@ void TDirectoryWatcher::Report(std::size_t RootIndex, LONG Event, const std::str
   bool wake = false;
   {
     std::lock_guard<std::mutex> lock(FLock);
-    if (FOverflowed[RootIndex]) return;
+    if (FDropped[RootIndex] != 0) {
+      FDropped[RootIndex] |= Event;
+      return;
+    }
     if (FQueue.size() >= FCapacity) {
-      FOverflowed[RootIndex] = true;
+      FDropped[RootIndex] = Event;
     } else {
       FQueue.push_back({Event, Path1, Path2, false});
       FHighWater = std::max(FHighWater, FQueue.size());
@@ -328,7 +333,9 @@ void TDirectoryWatcher::Overflow(std::size_t RootIndex) {
   bool wake = false;
   {
     std::lock_guard<std::mutex> lock(FLock);
-    FOverflowed[RootIndex] = true;
+    // What was missed is not known: anything asked for may have happened.
+    FDropped[RootIndex] |= FEventMask;
+    if (FDropped[RootIndex] == 0) return;
     wake = !FWakePending;
     FWakePending = true;
   }
@@ -343,19 +350,35 @@ std::size_t TDirectoryWatcher::Take(std::vector<TShellChangeReport>& Out, std::s
     --Max;
   }
   if (FQueue.empty()) {
-    // What was dropped is reported as a change of the whole folder, after
-    // everything that was kept.
-    for (std::size_t i = 0; i < FOverflowed.size(); ++i) {
-      if (!FOverflowed[i]) continue;
-      FOverflowed[i] = false;
-      Out.push_back({SHCNE_UPDATEDIR, FRoots[i], {}, false});
+    // What was dropped is reported after everything that was kept.
+    for (std::size_t i = 0; i < FDropped.size(); ++i) {
+      if (FDropped[i] != 0) StandIn(FRoots[i], std::exchange(FDropped[i], 0), Out);
     }
     FWakePending = false;
   }
   return FQueue.size();
 }
 
-std::size_t TDirectoryWatcher::PolledFolderCount() const { return FPolledFolders; }
+// A change of the whole folder where the mask asks for it; otherwise one
+// report of each kind that was dropped, naming the folder (as both names of a
+// rename).
+void TDirectoryWatcher::StandIn(const std::string& Root, LONG Dropped,
+                                std::vector<TShellChangeReport>& Out) const {
+  if (FEventMask & SHCNE_UPDATEDIR) {
+    Out.push_back({SHCNE_UPDATEDIR, Root, {}, false});
+    return;
+  }
+  for (LONG event : {SHCNE_MKDIR, SHCNE_CREATE, SHCNE_RMDIR, SHCNE_DELETE, SHCNE_RENAMEFOLDER,
+                     SHCNE_RENAMEITEM, SHCNE_UPDATEITEM}) {
+    if (!(Dropped & event)) continue;
+    const bool rename = event == SHCNE_RENAMEFOLDER || event == SHCNE_RENAMEITEM;
+    Out.push_back({event, Root, rename ? Root : std::string(), false});
+  }
+}
+
+std::size_t TDirectoryWatcher::PolledFolderCount() const {
+  return FPolledFolders;
+}
 
 std::size_t TDirectoryWatcher::WatchedFolderCount() const {
   return FFoldersWithHandles + FPolledFolders;

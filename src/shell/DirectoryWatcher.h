@@ -11,7 +11,10 @@
 // reports on its own thread. A burst that fills the queue is not lost but
 // coalesced: further reports of the folder are dropped and, once the queue
 // has been emptied, one SHCNE_UPDATEDIR for the watched folder stands for
-// them. The same happens when the platform itself reports an overflow.
+// them where the mask asks for it; otherwise one report of each kind that was
+// dropped stands for them, naming the watched folder (as both names of a
+// rename). When the platform itself reports an overflow, every kind the mask
+// asks for may have been missed and stands in.
 //
 // Where the platform's own watching falls short (its subtree watching misses
 // folders that existed before the watch began, and a watched folder cannot
@@ -95,6 +98,7 @@ class TDirectoryWatcher {
   std::size_t SlotFor(const std::string& Path);
   ULONGLONG PollFolders();
   void Overflow(std::size_t RootIndex);
+  void StandIn(const std::string& Root, LONG Dropped, std::vector<TShellChangeReport>& Out) const;
 
   LONG FEventMask;
   HWND FWindow;
@@ -113,7 +117,7 @@ class TDirectoryWatcher {
   mutable std::mutex FLock;
   std::deque<TShellChangeReport> FQueue;
   std::optional<std::set<std::string>> FPendingFlat;
-  std::vector<bool> FOverflowed;
+  std::vector<LONG> FDropped;  // per root: events dropped in a burst
   bool FWakePending = false;
   std::size_t FHighWater = 0;
 };

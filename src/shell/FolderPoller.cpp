@@ -11,7 +11,10 @@
 
 namespace {
 
+// A drive root ("C:\\") already ends with its separator.
 std::string Child(const std::string& Folder, const std::string& Name) {
+  if (!Folder.empty() && *CharPrevA(Folder.c_str(), Folder.c_str() + Folder.size()) == '\\')
+    return Folder + Name;
   return Folder + "\\" + Name;
 }
 
@@ -19,11 +22,14 @@ using TKernelHandle = TOwnedHandle<HANDLE, CloseHandle>;
 
 LONG EventOf(const TFolderChange& Change) {
   switch (Change.Kind) {
-    case TFolderChangeKind::Added: return Change.IsFolder ? SHCNE_MKDIR : SHCNE_CREATE;
-    case TFolderChangeKind::Removed: return Change.IsFolder ? SHCNE_RMDIR : SHCNE_DELETE;
+    case TFolderChangeKind::Added:
+      return Change.IsFolder ? SHCNE_MKDIR : SHCNE_CREATE;
+    case TFolderChangeKind::Removed:
+      return Change.IsFolder ? SHCNE_RMDIR : SHCNE_DELETE;
     case TFolderChangeKind::Renamed:
       return Change.IsFolder ? SHCNE_RENAMEFOLDER : SHCNE_RENAMEITEM;
-    case TFolderChangeKind::Modified: return SHCNE_UPDATEITEM;
+    case TFolderChangeKind::Modified:
+      return SHCNE_UPDATEITEM;
   }
   return 0;
 }
@@ -71,7 +77,8 @@ void TFolderPoller::AddEntry(const FILE_ID_BOTH_DIR_INFO& Info,
   const std::string name =
       CodePageText(Info.FileName, static_cast<int>(Info.FileNameLength / sizeof(WCHAR)));
   if (name == "." || name == "..") return;
-  TFolderEntry entry{name, (Info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+  TFolderEntry entry{name,
+                     (Info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
                      static_cast<std::uint64_t>(Info.EndOfFile.QuadPart),
                      static_cast<std::uint64_t>(Info.LastWriteTime.QuadPart),
                      static_cast<std::uint64_t>(Info.FileId.QuadPart),
@@ -110,7 +117,8 @@ void TFolderPoller::AddBelow(const std::string& Path, std::size_t RootIndex, boo
     for (const TFolderEntry& entry : polled.Listing.Entries()) {
       if (ReportContents)
         ReportChange(parent, polled, {TFolderChangeKind::Added, entry.IsFolder, entry.Name, {}});
-      if (TakeIn(Child(parent, entry.Name), entry, RootIndex)) waiting.push_back(Child(parent, entry.Name));
+      if (TakeIn(Child(parent, entry.Name), entry, RootIndex))
+        waiting.push_back(Child(parent, entry.Name));
     }
   }
 }

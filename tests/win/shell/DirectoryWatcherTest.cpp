@@ -8,6 +8,7 @@
 
 #include "common/TempFolder.h"
 #include "shell/DirectoryWatcher.h"
+#include "shell/FolderPoller.h"
 
 TEST(DirectoryWatcher, OverflowingQueueBecomesOneFolderUpdate) {
   TTempFolder temp;
@@ -28,7 +29,8 @@ TEST(DirectoryWatcher, OverflowingQueueBecomesOneFolderUpdate) {
   ASSERT_EQ(reports.size(), 101u);
   for (std::size_t i = 0; i < 100; ++i) EXPECT_EQ(reports[i].Event, SHCNE_MKDIR);
   EXPECT_EQ(reports[0].Path1, temp / "f0");
-  EXPECT_EQ(reports[100].Event, SHCNE_UPDATEDIR);
+  // The mask asks for folders made only: one of those stands for the rest.
+  EXPECT_EQ(reports[100].Event, SHCNE_MKDIR);
   EXPECT_EQ(reports[100].Path1, temp.Path());
 
   // The burst is over; the next change is reported again on its own.
@@ -39,6 +41,23 @@ TEST(DirectoryWatcher, OverflowingQueueBecomesOneFolderUpdate) {
   }
   ASSERT_EQ(reports.size(), 102u);
   EXPECT_EQ(reports.back().Path1, temp / "after");
+  DestroyWindow(window);
+}
+
+TEST(DirectoryWatcher, OverflowBecomesAFolderUpdateWhereTheMaskAsksForIt) {
+  TTempFolder temp;
+  HWND window =
+      CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  TDirectoryWatcher watcher({{temp.Path(), false}}, SHCNE_MKDIR | SHCNE_UPDATEDIR, window,
+                            WM_APP + 1, 10);
+  for (int i = 0; i < 30; ++i) temp.MakeFolder("f" + std::to_string(i));
+  for (int i = 0; i < 100 && watcher.HighWater() < 10; ++i) Sleep(20);
+  Sleep(1200);
+  std::vector<TShellChangeReport> reports;
+  watcher.Take(reports, 100);
+  ASSERT_EQ(reports.size(), 11u);
+  EXPECT_EQ(reports.back().Event, SHCNE_UPDATEDIR);
+  EXPECT_EQ(reports.back().Path1, temp.Path());
   DestroyWindow(window);
 }
 
@@ -63,7 +82,8 @@ std::string Describe(const TShellChangeReport& Report) {
                      : Report.Event == SHCNE_RENAMEITEM   ? "RenameItem"
                      : Report.Event == SHCNE_UPDATEITEM   ? "UpdateItem"
                                                           : "Other";
-  return std::string(name) + ": " + Report.Path1 + (Report.Path2.empty() ? "" : " -> " + Report.Path2);
+  return std::string(name) + ": " + Report.Path1 +
+         (Report.Path2.empty() ? "" : " -> " + Report.Path2);
 }
 
 // Takes reports until Expected many arrived (or 3 s passed) and then for
@@ -81,7 +101,9 @@ std::multiset<std::string> Collect(TDirectoryWatcher& Watcher, std::size_t Expec
   return lines;
 }
 
-bool Exists(const std::string& Path) { return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& Path) {
+  return GetFileAttributesA(Path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 }  // namespace
 
@@ -111,8 +133,9 @@ TEST(DirectoryWatcher, WholeSubtreeIsSeenWithoutHoldingItsFoldersOpen) {
   ASSERT_TRUE(DeleteFileA((moved + "\\Deep\\data.txt").c_str()));
   ASSERT_TRUE(RemoveDirectoryA((moved + "\\Deep").c_str()));
   EXPECT_FALSE(Exists(moved + "\\Deep"));
-  EXPECT_EQ(Collect(watcher, 2), (std::multiset<std::string>{"Delete: " + moved + "\\Deep\\data.txt",
-                                                             "RmDir: " + moved + "\\Deep"}));
+  EXPECT_EQ(Collect(watcher, 2),
+            (std::multiset<std::string>{"Delete: " + moved + "\\Deep\\data.txt",
+                                        "RmDir: " + moved + "\\Deep"}));
   // The watcher learnt the new name: changes below it are seen.
   const std::string again = temp.MakeFolder("Old\\Moved\\Again");
   EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"MkDir: " + again});
@@ -219,4 +242,24 @@ TEST(DirectoryWatcher, FolderNamesDeepBelowAreFollowed) {
   EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"MkDir: " + again});
   ASSERT_TRUE(RemoveDirectoryA(again.c_str()));
   EXPECT_EQ(Collect(watcher, 1), std::multiset<std::string>{"RmDir: " + again});
+}
+
+// Entries of a drive root read like the platform's own paths of them, with
+// one backslash after the drive.
+TEST(FolderPoller, EntriesOfADriveRootHaveOneBackslash) {
+  std::vector<std::string> seen;
+  TFolderPoller poller(false, 16,
+                       [&](std::size_t, LONG, const std::string& Path, const std::string&) {
+                         seen.push_back(Path);
+                       });
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  const std::string root = std::string(windows, 3);  // "C:\"
+  poller.AddFlat(root, 0);
+  const std::string folder = root + "fwtest-root-" + std::to_string(GetCurrentProcessId());
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  poller.Poll();
+  RemoveDirectoryA(folder.c_str());
+  EXPECT_NE(std::find(seen.begin(), seen.end(), folder), seen.end())
+      << (seen.empty() ? "nothing reported" : seen.front());
 }

@@ -3,12 +3,12 @@
 // the notifier as a form description configures it.
 #include <windows.h>
 // After windows.h, which it needs.
-#include <tlhelp32.h>
-
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include <atomic>
 #include <cstring>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -16,6 +16,7 @@
 #include "common/TempFolder.h"
 #include "shell/ShellChangeNotifier.h"
 #include "shell/ShellModule.h"
+#include "toolkit/Application.h"
 #include "toolkit/portable/ClassBuilder.h"
 #include "toolkit/portable/FormReader.h"
 
@@ -186,6 +187,8 @@ TEST_F(NotifierWithFakeShell, RefusedRegistrationIsRetriedOnlyAfterSwitchingOff)
   notifier.SetActive(true);
   notifier.SetActive(true);
   EXPECT_EQ(Fake.Registrations, 1);
+  // Nothing stands in for the shell's reports either.
+  EXPECT_EQ(notifier.DiskWatchedFolderCount(), 0u);
   notifier.SetActive(false);
   EXPECT_EQ(Fake.Deregistrations, 0);  // nothing held
   notifier.SetActive(true);
@@ -251,6 +254,42 @@ TEST_F(NotifierWithFakeShell, DecodesReportsAndDropsRepeats) {
   for (TObject* sender : log.Senders) EXPECT_EQ(sender, &notifier);
   // Other messages go to the default handling.
   EXPECT_EQ(SendMessageA(notifier.Handle(), WM_USER + 5, 0, 0), 0);
+}
+
+namespace {
+
+struct TThrowingHandler {
+  void MkDir(TObject*, const std::string& Item, bool) {
+    throw std::runtime_error("cannot follow " + Item);
+  }
+};
+
+struct TExceptionSink {
+  std::vector<std::string> Messages;
+  std::vector<TObject*> Senders;
+  void Record(TObject* Sender, const std::string& Message) {
+    Senders.push_back(Sender);
+    Messages.push_back(Message);
+  }
+};
+
+}  // namespace
+
+// A handler that fails is reported the way the application reports any
+// failure, and the notifier goes on.
+TEST_F(NotifierWithFakeShell, AFailingHandlerGoesToTheApplication) {
+  TTempFolder temp;
+  TIDListHolder a(PathToIDList(temp.MakeFolder("a")));
+  TVintoShellChangeNotifier notifier(nullptr, FakeFunctions);
+  TThrowingHandler handler;
+  notifier.OnMkDir = TShellChangeEvent(&handler, &TThrowingHandler::MkDir);
+  TExceptionSink sink;
+  Application->OnException = TExceptionEvent(&sink, &TExceptionSink::Record);
+  SendReport(notifier, SHCNE_MKDIR, a.Get());
+  Application->OnException = TExceptionEvent();
+  ASSERT_EQ(sink.Messages.size(), 1u);
+  EXPECT_EQ(sink.Messages[0], "cannot follow " + IDListToPath(a.Get()));
+  EXPECT_EQ(sink.Senders[0], &notifier);
 }
 
 TEST_F(NotifierWithFakeShell, FreeSpaceNamesTheDriveRoot) {
