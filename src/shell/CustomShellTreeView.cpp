@@ -390,8 +390,9 @@ void TCustomVintoShellTreeView::RefreshTree() {
     CollectExpanded(first, expanded);
     TTreeNode* selected = GetSelected();
     TIDListHolder selection(CopyIDList(NodeIDList(selected ? selected : first)));
+    TIDListHolder rootList(CopyIDList(NodeIDList(first)));
     Items().Clear();
-    TTreeNode* root = AddNode(nullptr, FolderTextToIDList(FRootFolder));
+    TTreeNode* root = AddNode(nullptr, RefreshedRootIDList(rootList.Get()));
     if (!root) return;
     Reexpand(root, expanded);
     SelectIDList(selection.Get());
@@ -399,7 +400,17 @@ void TCustomVintoShellTreeView::RefreshTree() {
     // back to the node it showed first, or its nearest ancestor.
     SetTopItem(NodeOnTheWayTo(topList.Get(), false));
   }
+  // Unless that leaves the selection out of view: then the least scrolling
+  // that brings it back (once the control lays its rows out again).
+  if (TTreeNode* selected = GetSelected()) selected->MakeVisible();
   OpenFoldersChanged();
+}
+
+// The root text as it stands; a text that names nothing so, but did name
+// the root the tree was showing, keeps that root.
+LPITEMIDLIST TCustomVintoShellTreeView::RefreshedRootIDList(LPCITEMIDLIST Shown) const {
+  if (LPITEMIDLIST list = FolderTextToIDList(FRootFolder, false)) return list;
+  return Shown ? CopyIDList(Shown) : nullptr;
 }
 
 TTreeNode* TCustomVintoShellTreeView::FindChild(TTreeNode* Parent, LPCITEMIDLIST List) {

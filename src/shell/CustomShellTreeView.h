@@ -165,6 +165,7 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   void NotifierMediaInserted(TObject* Sender, const std::string& RootPath, bool Interrupt);
   void NotifierMediaRemoved(TObject* Sender, const std::string& RootPath, bool Interrupt);
   TTreeNode* FindChild(TTreeNode* Parent, LPCITEMIDLIST List);
+  LPITEMIDLIST RefreshedRootIDList(LPCITEMIDLIST Shown) const;
   void CommandFailed(const std::string& Command) { OnCommandFailed(this, Command); }
   void InvokeOnSelection(const std::string& Verb);
   void OpenContextMenuAtCursor();

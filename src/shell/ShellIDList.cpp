@@ -196,12 +196,12 @@ TVintoShellFolder IDListToFolderText(LPCITEMIDLIST List) {
   return IDListToPath(List);
 }
 
-LPITEMIDLIST FolderTextToIDList(const TVintoShellFolder& Text) {
+LPITEMIDLIST FolderTextToIDList(const TVintoShellFolder& Text, bool AddBackslash) {
   try {
     if (auto special = SpecialFolderFromName(Text)) return GetSpecialFolderIDList(*special);
     // An empty text names no folder; parsing "\" would give the current drive.
     if (Text.empty()) return nullptr;
-    return PathToIDList(EndsWithBackslash(Text) ? Text : Text + "\\");
+    return PathToIDList(!AddBackslash || EndsWithBackslash(Text) ? Text : Text + "\\");
   } catch (...) {
     return nullptr;
   }

@@ -51,6 +51,8 @@ TShellFolderPtr BindToParentFolder(LPCITEMIDLIST List);
 int SpecialFolderIndex(LPCITEMIDLIST List);
 bool IsSpecialFolder(LPCITEMIDLIST List);
 TVintoShellFolder IDListToFolderText(LPCITEMIDLIST List);
-LPITEMIDLIST FolderTextToIDList(const TVintoShellFolder& Text);
+// A special-folder name, or a path parsed with a trailing backslash added
+// unless present (AddBackslash false: parsed as it stands). Null on failure.
+LPITEMIDLIST FolderTextToIDList(const TVintoShellFolder& Text, bool AddBackslash = true);
 
 DWORD GetDescriptionID(IShellFolder* Folder, LPCITEMIDLIST Item);

@@ -268,19 +268,34 @@ bool TCustomTreeView::HandleNotify(TMessage& Message) {
     case NM_DBLCLK:
       DblClick();
       return false;  // the control still expands or collapses
-    case NM_RCLICK: {
-      POINT p;
-      GetCursorPos(&p);
-      ::ScreenToClient(WindowHandle(), &p);
-      MouseUp(mbRight, KeyboardShiftState(), p.x, p.y);
+    case NM_CLICK:
+      // The control keeps the release of the left button to itself while
+      // it watches for a drag; the click stands for it.
+      if (!FLeftReleaseSeen) MouseUpAtCursor(mbLeft);
+      return false;
+    case NM_RCLICK:
+      MouseUpAtCursor(mbRight);
       return false;  // the default sends WM_CONTEXTMENU
-    }
   }
   return false;
 }
 
+void TCustomTreeView::MouseUpAtCursor(TMouseButton Button) {
+  POINT p;
+  GetCursorPos(&p);
+  ::ScreenToClient(WindowHandle(), &p);
+  MouseUp(Button, KeyboardShiftState(), p.x, p.y);
+}
+
 void TCustomTreeView::WndProc(TMessage& Message) {
   switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      FLeftReleaseSeen = false;
+      break;
+    case WM_LBUTTONUP:
+      FLeftReleaseSeen = true;
+      break;
     case CN_NOTIFY:
       if (Message.LParam != kEngineMessageTag && HandleNotify(Message)) return;
       break;

@@ -96,6 +96,7 @@ class TCustomTreeView : public TWinControl {
  private:
   friend class TTreeNodes;
   bool HandleNotify(TMessage& Message);
+  void MouseUpAtCursor(TMouseButton Button);
   void SetStyleFlag(DWORD Flag, bool On);
   void SelectionChanged();
   void ApplyImages();
@@ -114,6 +115,7 @@ class TCustomTreeView : public TWinControl {
   bool FRowSelect = false;
   bool FToolTips = true;
   bool FEditing = false;
+  bool FLeftReleaseSeen = false;  // since the left button went down
 };
 
 class TTreeView : public TCustomTreeView {

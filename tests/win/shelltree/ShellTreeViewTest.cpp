@@ -244,6 +244,51 @@ TEST_F(ShellTreeViewTest, RefreshKeepsExpansionsAndSelectionAndFallsBackToTheNea
   EXPECT_EQ(FindChildByText(Root(), "Echo"), nullptr);
 }
 
+namespace {
+
+// Whether Node's row lies wholly inside the tree's window.
+bool RowInView(TCustomTreeView* Tree, TTreeNode* Node) {
+  RECT row{}, client{};
+  if (!TreeView_GetItemRect(Tree->WindowHandle(), Node->ItemId(), &row, FALSE)) return false;
+  GetClientRect(Tree->WindowHandle(), &client);
+  return row.top >= client.top && row.bottom <= client.bottom;
+}
+
+}  // namespace
+
+// A refresh keeps the view where it was while the selection stays in it, and
+// otherwise scrolls the least that brings the selection back into view.
+TEST_F(ShellTreeViewTest, RefreshKeepsTheSelectionInView) {
+  char name[16];
+  for (int i = 0; i < 40; ++i) {
+    wsprintfA(name, "f%02d", i);
+    Temp.MakeFolder(name);
+  }
+  Tree->SetRootFolder(Temp.Path());
+  TIDListHolder f30(PathToIDList(Temp / "f30"));
+  Tree->SelectIDList(f30.Get());
+  ASSERT_TRUE(RowInView(Tree, Tree->GetSelected()));
+  const std::string top = Tree->GetTopItem()->GetText();
+  ASSERT_NE(top, Root()->GetText());  // scrolled down to reach f30
+
+  Temp.MakeFolder("f39-more");  // below the selection: the view stays
+  Tree->RefreshTree();
+  EXPECT_EQ(Tree->GetTopItem()->GetText(), top);
+
+  // Rows enough to fill the window appear between the top and the selection.
+  for (int i = 0; i < 30; ++i) {
+    wsprintfA(name, "f20-%02d", i);
+    Temp.MakeFolder(name);
+  }
+  Tree->RefreshTree();
+  ASSERT_EQ(IDListToPath(Tree->SelectedIDList()), Temp / "f30");
+  EXPECT_TRUE(RowInView(Tree, Tree->GetSelected()));
+  // The least scrolling: the selection is the last row in view.
+  TTreeNode* next = Tree->GetSelected()->GetNextSibling();
+  ASSERT_NE(next, nullptr);
+  EXPECT_FALSE(RowInView(Tree, next));
+}
+
 TEST_F(ShellTreeViewTest, RenamingGoesThroughTheShellAndReportsFailure) {
   RootAtTempFolder();
   Tree->SetReadOnly(false);
@@ -529,8 +574,7 @@ TEST_F(ShellTreeViewTest, AtTheDesktopOpenFoldersOnDrivesAreFollowed) {
   // The selected folder goes: its nearest existing ancestor is selected.
   ASSERT_TRUE(RemoveDirectoryA((Temp / "Bravo\\Inner").c_str()));
   ASSERT_TRUE(RemoveDirectoryA((Temp / "Bravo").c_str()));
-  EXPECT_TRUE(
-      PumpUntil([&] { return IDListToPath(Tree->SelectedIDList()) == Temp.Path(); }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return IDListToPath(Tree->SelectedIDList()) == Temp.Path(); }, 2000));
 }
 
 // How far the icon of Node is from the background, summed over its pixels,
@@ -543,7 +587,8 @@ long IconInk(TCustomTreeView* Tree, TTreeNode* Node) {
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+  SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+               PRF_CLIENT | PRF_ERASEBKGND);
   RECT text{};
   *reinterpret_cast<HTREEITEM*>(&text) = Node->ItemId();
   SendMessageA(window, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text));

@@ -269,3 +269,61 @@ TEST_F(TreeViewTest, AltKeysGoToTheFormFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each mouse-up event as "<button> up over <selected node>".
+struct TMouseUpLog {
+  TCustomTreeView* Tree;
+  std::vector<std::string> Lines;
+  void Up(TObject*, TMouseButton Button, TShiftState, int, int) {
+    const char* name = Button == mbLeft ? "left" : Button == mbRight ? "right" : "middle";
+    TTreeNode* selected = Tree->GetSelected();
+    Lines.push_back(std::string(name) + " up over " + (selected ? selected->GetText() : "none"));
+  }
+};
+
+// Presses and releases a mouse button over the middle of Node's text, as a
+// user would.
+void ClickNode(TCustomTreeView* Tree, TTreeNode* Node, DWORD Down, DWORD Up) {
+  RECT r{};
+  ASSERT_TRUE(TreeView_GetItemRect(Tree->WindowHandle(), Node->ItemId(), &r, TRUE));
+  POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ClientToScreen(Tree->WindowHandle(), &p);
+  SetCursorPos(p.x, p.y);
+  INPUT inputs[3]{};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  }
+  inputs[1].mi.dwFlags |= Down;
+  inputs[2].mi.dwFlags |= Up;
+  SendInput(3, inputs, sizeof(INPUT));
+  PumpMessages(300);
+}
+
+}  // namespace
+
+// Releasing any button over a node selects it (with RightClickSelect) before
+// the mouse-up event, the left button too, although the system's control
+// keeps the left button's release to itself.
+TEST_F(TreeViewTest, ReleasingAnyButtonOverANodeSelectsItBeforeTheMouseUpEvent) {
+  TTreeNode* first = Tree->Items().AddChild(nullptr, "first");
+  TTreeNode* second = Tree->Items().AddChild(nullptr, "second");
+  TTreeNode* third = Tree->Items().AddChild(nullptr, "third");
+  first->SetSelected(true);
+  Tree->SetRightClickSelect(true);
+  TMouseUpLog log{Tree, {}};
+  Tree->OnMouseUp = TMouseEvent(&log, &TMouseUpLog::Up);
+  SetForegroundWindow(Form->Handle());
+  PumpMessages(100);
+
+  ClickNode(Tree, third, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  ClickNode(Tree, second, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  ClickNode(Tree, first, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+  EXPECT_EQ(log.Lines, (std::vector<std::string>{"left up over third", "right up over second",
+                                                 "middle up over first"}));
+  EXPECT_TRUE(first->GetSelected());
+}
