@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -57,6 +58,42 @@ class TTempFile {
   bool FCommitted = false;
 };
 
+// The file that writing FileName reaches: a link leads to what it links to.
+// FileName itself when nothing of that name exists yet.
+std::string PathWrittenThrough(const std::string& FileName) {
+  HANDLE file =
+      CreateFileA(FileName.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return FileName;
+  char path[MAX_PATH * 4];
+  const DWORD size =
+      GetFinalPathNameByHandleA(file, path, sizeof path, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  CloseHandle(file);
+  if (size == 0 || size >= sizeof path) return FileName;
+  const std::string resolved(path, size);
+  constexpr std::string_view kUnc = "\\\\?\\UNC\\", kLocal = "\\\\?\\";
+  if (resolved.rfind(kUnc, 0) == 0) return "\\\\" + resolved.substr(kUnc.size());
+  if (resolved.rfind(kLocal, 0) == 0) return resolved.substr(kLocal.size());
+  return resolved;
+}
+
+// Writes an existing file in place, for a folder where files may be written
+// but not made or replaced. Not all-or-nothing: the last resort.
+bool WriteInPlace(const std::string& Path, const std::string& Bytes) {
+  HANDLE file = CreateFileA(Path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = true;
+  for (size_t done = 0; ok && done < Bytes.size();) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(Bytes.size() - done, 1u << 20));
+    DWORD written = 0;
+    ok = WriteFile(file, Bytes.data() + done, chunk, &written, nullptr) && written != 0;
+    done += written;
+  }
+  ok = ok && FlushFileBuffers(file);
+  return CloseHandle(file) && ok;
+}
+
 }  // namespace
 
 EFCreateError::EFCreateError(const std::string& FileName)
@@ -64,14 +101,20 @@ EFCreateError::EFCreateError(const std::string& FileName)
 
 void TBatchFileWriter::Write(const std::string& FileName, const std::string& Contents) {
   if (FileName.empty()) throw EFCreateError(FileName);
-  // A folder of that name cannot be replaced by a file.
-  DWORD attributes = GetFileAttributesA(FileName.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+  const std::string target = PathWrittenThrough(FileName);
+  const DWORD attributes = GetFileAttributesA(target.c_str());
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  // A folder of that name cannot be replaced by a file, and the platform's
+  // create-always refuses to overwrite a read-only, hidden or system file:
+  // none of them is replaced behind the user's back.
+  if (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY |
+                               FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
     throw EFCreateError(FileName);
   char tempPath[MAX_PATH];
-  if (!GetTempFileNameA(FolderOf(FileName).c_str(), "fwk", 0, tempPath))
-    throw EFCreateError(FileName);
-  TTempFile temp(tempPath);
-  if (!temp.Open() || !temp.WriteAll(Contents) || !temp.Close() || !temp.ReplaceTarget(FileName))
-    throw EFCreateError(FileName);
+  if (GetTempFileNameA(FolderOf(target).c_str(), "fwk", 0, tempPath)) {
+    TTempFile temp(tempPath);
+    if (temp.Open() && temp.WriteAll(Contents) && temp.Close() && temp.ReplaceTarget(target))
+      return;
+  }
+  if (!exists || !WriteInPlace(target, Contents)) throw EFCreateError(FileName);
 }
