@@ -72,26 +72,28 @@ fw_ensure_display() {
 # so that prefixes made earlier get them too.
 FW_PREFIX_SETTINGS=2
 
-# Creates the project's own Wine prefix once, with the window manager's
-# decorations switched off so that the program draws its own frames, and
-# without Wine's crash dialog: a program that crashes (a test program too)
-# writes what happened to its standard error and ends, instead of waiting
-# for somebody to close a dialog on a display nobody sees.
+# Creates the project's own Wine prefix once.
 fw_ensure_wineprefix() {
+  [ -f "$WINEPREFIX/.fernwick-ready" ] && return 0
+  fw_log "creating Wine prefix $WINEPREFIX (first run only)"
+  mkdir -p "$WINEPREFIX"
+  wineboot --init >/dev/null 2>&1 || true
+  fw_apply_prefix_settings
+  # The new prefix is whole once its server has written it out and gone.
+  wineserver -w
+}
+
+# The window manager's decorations are switched off so that the program
+# draws its own frames, and Wine's crash dialog too: a program that crashes
+# (a test program as well) writes what happened to its standard error and
+# ends, instead of waiting for somebody to close a dialog on a display
+# nobody sees. Applied through the server that runs for the prefix.
+fw_apply_prefix_settings() {
   local ready="$WINEPREFIX/.fernwick-ready"
   [ -f "$ready" ] && [ "$(cat "$ready")" = "$FW_PREFIX_SETTINGS" ] && return 0
-  local created=0
-  if [ ! -f "$ready" ]; then
-    fw_log "creating Wine prefix $WINEPREFIX (first run only)"
-    mkdir -p "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
-    created=1
-  fi
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
     >/dev/null 2>&1
-  # A new prefix is whole once its server has written it out and gone.
-  [ "$created" = 1 ] && wineserver -w
   echo "$FW_PREFIX_SETTINGS" >"$ready"
 }
 
@@ -102,6 +104,10 @@ fw_start_wineserver() {
   if wineserver -p >/dev/null 2>&1; then
     FW_STARTED_WINESERVER=1
   fi
+  # A prefix made before the settings last changed gets them now, through
+  # the running server (a server started for them alone would still be
+  # going away when the programs start).
+  fw_apply_prefix_settings
   # Start Wine's background services now, detached from any caller's pipes:
   # started later by a test, they would inherit ctest's output pipe and keep
   # it waiting until they exit.

@@ -7,7 +7,9 @@
 # are kept aside and shown only when the program ends without having started
 # a test, together with its exit code, so that a start that failed says why.
 # A program that never reports its tests fails even when Wine exits with 0.
-# The program's exit code is this script's exit code.
+# The program's exit code is this script's exit code, and the script ends
+# soon after the program even when something the program started still holds
+# its output open.
 #
 # With WINEDEBUG set to anything but -all (someone is debugging) Wine's
 # messages are left as they are and nothing is kept aside.
@@ -32,17 +34,37 @@ if [ "${WINEDEBUG:--all}" = -all ]; then
   collect=1
 fi
 
+# Waits a little for a reader of the program's output, then stops it: a
+# process the program started (a Wine service started on demand) may hold
+# the output open long after the program ended, and what the program wrote
+# has arrived by then.
+finish_reading() {
+  local i pid running
+  for i in $(seq 1 50); do
+    running=0
+    for pid in "$@"; do kill -0 "$pid" 2>/dev/null && running=1; done
+    [ "$running" = 1 ] || break
+    sleep 0.1
+  done
+  for pid in "$@"; do
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+}
+
+mkfifo "$work/stdout" "$work/stderr"
 # Wine's debug lines read "<thread id>:<class>:<channel>:<function> ...".
-mkfifo "$work/stderr"
 awk -v kept="$work/wine.log" -v collect="$collect" '
   collect == 1 && /^[0-9a-f]+:(err|warn|fixme|trace):/ { print >> kept; fflush(kept); next }
   { print > "/dev/stderr"; fflush("/dev/stderr") }
 ' <"$work/stderr" &
 filter=$!
+tee "$work/stdout.log" <"$work/stdout" &
+copier=$!
 
-wine "$program" "$@" 2>"$work/stderr" | tee "$work/stdout"
-status=${PIPESTATUS[0]}
-wait "$filter"
+wine "$program" "$@" >"$work/stdout" 2>"$work/stderr"
+status=$?
+finish_reading "$copier" "$filter"
 
 # The server and programs running for this prefix, one "pid command" a line.
 prefix_processes() {
@@ -65,9 +87,9 @@ prefix_processes() {
 }
 
 started=0
-grep -q '^\[==========\] Running' "$work/stdout" && started=1
+grep -q '^\[==========\] Running' "$work/stdout.log" && started=1
 ran_test=0
-grep -q '^\[ RUN      \]' "$work/stdout" && ran_test=1
+grep -q '^\[ RUN      \]' "$work/stdout.log" && ran_test=1
 
 if [ "$ran_test" = 1 ] || { [ "$started" = 1 ] && [ "$status" = 0 ]; }; then
   exit "$status"
