@@ -57,7 +57,15 @@ void TCustomRadioGroup::UpdateButtons() {
     FButtons[i]->SetChecked(static_cast<int>(i) == FItemIndex);
   }
   FUpdatingButtons = false;
+  UpdateTabStops();
   ArrangeButtons();
+}
+
+void TCustomRadioGroup::UpdateTabStops() {
+  for (size_t i = 0; i < FButtons.size(); ++i) {
+    const int index = static_cast<int>(i);
+    FButtons[i]->SetTabStop(index == FItemIndex || (FItemIndex < 0 && index == 0));
+  }
 }
 
 void TCustomRadioGroup::ArrangeButtons() {
@@ -80,6 +88,7 @@ void TCustomRadioGroup::ButtonClick(TObject* Sender) {
   auto it = std::find(FButtons.begin(), FButtons.end(), Sender);
   if (it == FButtons.end()) return;
   FItemIndex = static_cast<int>(it - FButtons.begin());
+  UpdateTabStops();
   Click();
 }
 
@@ -92,6 +101,7 @@ void TCustomRadioGroup::SetItemIndex(int Value) {
   FItemIndex = Value;
   for (size_t i = 0; i < FButtons.size(); ++i)
     FButtons[i]->SetChecked(static_cast<int>(i) == Value);
+  UpdateTabStops();
 }
 
 void TCustomRadioGroup::SetColumns(int Value) {

@@ -1,8 +1,9 @@
 #pragma once
 // A group box whose Items are shown as radio buttons, one per line, in
 // Columns columns filled top to bottom. ItemIndex is the checked item (-1:
-// none); a click on an item checks it and then fires OnClick. The buttons
-// are child controls of the group, owned by it.
+// none); a click on an item, or an arrow key, checks it and then fires
+// OnClick. The buttons are child controls of the group, owned by it; only
+// the checked one (or the first, when none is) is a tab stop.
 
 #include <memory>
 #include <vector>
@@ -40,6 +41,7 @@ class TCustomRadioGroup : public TCustomGroupBox {
   void ButtonClick(TObject* Sender);
   void UpdateButtons();
   void ArrangeButtons();
+  void UpdateTabStops();
 
   std::unique_ptr<TStringList> FItems;
   std::vector<TRadioButton*> FButtons;

@@ -1,5 +1,8 @@
 #include "toolkit/RadioButton.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "toolkit/portable/ClassBuilder.h"
 
 const TClassInfo& TRadioButton::StaticClass() {
@@ -62,4 +65,27 @@ void TRadioButton::ButtonClicked() {
     Perform(CM_BUTTONPRESSED);
   }
   Click();
+}
+
+TRadioButton* TRadioButton::NeighbourInGroup(bool Forward) const {
+  if (!Parent()) return nullptr;
+  std::vector<TRadioButton*> group;
+  for (int i = 0; i < Parent()->ControlCount(); ++i)
+    if (auto* b = dynamic_cast<TRadioButton*>(Parent()->Controls(i));
+        b && (b == this || b->CanFocus()))
+      group.push_back(b);
+  auto it = std::find(group.begin(), group.end(), this);
+  if (group.size() < 2 || it == group.end()) return nullptr;
+  const size_t i = static_cast<size_t>(it - group.begin()), n = group.size();
+  return group[Forward ? (i + 1) % n : (i + n - 1) % n];
+}
+
+void TRadioButton::KeyDown(WORD& Key, TShiftState Shift) {
+  TButtonControl::KeyDown(Key, Shift);
+  if (Key != VK_UP && Key != VK_DOWN && Key != VK_LEFT && Key != VK_RIGHT) return;
+  TRadioButton* next = NeighbourInGroup(Key == VK_DOWN || Key == VK_RIGHT);
+  if (!next) return;
+  Key = 0;
+  next->SetFocus();
+  next->ButtonClicked();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A radio button over the system BUTTON class. Checking one unchecks the
 // other radio buttons of the same parent; a click checks it (before
-// OnClick), a double click also reports OnDblClick.
+// OnClick), a double click also reports OnDblClick. The arrow keys move to
+// the previous or next radio button of the parent and check it.
 
 #include "toolkit/ButtonControl.h"
 
@@ -20,9 +21,12 @@ class TRadioButton : public TButtonControl {
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void ButtonClicked() override;
+  void KeyDown(WORD& Key, TShiftState Shift) override;
 
  private:
   void UncheckSiblings();
+  // The radio button of the same parent that an arrow key moves to.
+  TRadioButton* NeighbourInGroup(bool Forward) const;
   bool FChecked = false;
   TAlignment FAlignment = taRightJustify;
 };

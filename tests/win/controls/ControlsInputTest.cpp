@@ -145,7 +145,21 @@ TEST_F(ControlsInputTest, RadioGroupItemsAreExclusiveAndReportTheChosenItem) {
   EXPECT_EQ(Log.Count("click Group"), 3);
   EXPECT_TRUE(loose->GetChecked());
 
+  // The arrow keys move through the items, round from the last to the
+  // first; only the chosen item is a tab stop.
+  PressKey(VK_DOWN);
+  EXPECT_EQ(group->GetItemIndex(), 0);
+  EXPECT_EQ(GetFocus(), group->Buttons(0)->WindowHandle());
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(group->GetItemIndex(), 1);
+  PressKey(VK_UP);
+  EXPECT_EQ(group->GetItemIndex(), 0);
+  EXPECT_EQ(Log.Count("click Group"), 6);
+  for (int i = 0; i < group->ButtonCount(); ++i)
+    EXPECT_EQ(group->Buttons(i)->GetTabStop(), i == 0) << i;
+
   // Fewer items: the chosen one is gone, so none is chosen.
+  group->SetItemIndex(3);
   group->GetItems()->Delete(3);
   EXPECT_EQ(group->ButtonCount(), 3);
   EXPECT_EQ(group->GetItemIndex(), -1);
