@@ -155,7 +155,8 @@ void TStringList::DoPut(int Index, const std::string& Value) {
 int TStringList::DoInsert(int Index, const std::string& Value) {
   auto at = FLines.begin() + Index;
   if (FSorted) at = std::upper_bound(FLines.begin(), FLines.end(), Value, LessIgnoringCase);
-  return static_cast<int>(FLines.insert(at, Value) - FLines.begin());
+  auto inserted = FLines.insert(at, Value);
+  return static_cast<int>(inserted - FLines.begin());
 }
 
 void TStringList::DoDelete(int Index) {
