@@ -323,7 +323,7 @@ void TCustomVintoShellTreeView::Collapse(TTreeNode* Node) {
 }
 
 void TCustomVintoShellTreeView::OpenFoldersChanged() {
-  if (FOpenFoldersPending || !FNotifier || !HandleAllocated() ||
+  if (FOpenFoldersPending || !FShowsFoldersOutsideRoot || !FNotifier || !HandleAllocated() ||
       !TDirectoryWatcher::PlatformMissesDiskChanges())
     return;
   FOpenFoldersPending = PostMessageA(WindowHandle(), OpenFoldersMessage(), 0, 0) != FALSE;
@@ -333,13 +333,8 @@ void TCustomVintoShellTreeView::WatchOpenFolders() {
   FOpenFoldersPending = false;
   if (!FNotifier) return;
   std::vector<std::string> folders;
-  // Below a root that is a folder on disk, every node shown lies inside it;
-  // only the desktop and folders without a path of their own (the computer,
-  // the network) show folders elsewhere.
-  LPCITEMIDLIST root = FWatchedRoot.Get();
-  const std::string rootPath = IDListToPath(root);
-  if (root && (IsDesktopIDList(root) || rootPath.empty()))
-    CollectOpenFolders(Items().GetFirstNode(), rootPath, folders);
+  if (FShowsFoldersOutsideRoot)
+    CollectOpenFolders(Items().GetFirstNode(), FWatchedRootPath, folders);
   FNotifier->SetDiskOnlyFolders(folders);
 }
 
@@ -744,7 +739,18 @@ void TCustomVintoShellTreeView::NotifierMediaRemoved(TObject*, const std::string
 void TCustomVintoShellTreeView::WatchRoot(LPITEMIDLIST Root) {
   if (FNotifier) FNotifier->ClearWatches();
   FWatchedRoot.Reset(Root);
-  if (Root && FNotifier) FNotifier->AddWatch(Root, true);
+  FWatchedRootPath = IDListToPath(Root);
+  // Below a root that is a folder on disk, every node shown lies inside it;
+  // only the desktop and folders without a path of their own (the computer,
+  // the network) show folders elsewhere.
+  FShowsFoldersOutsideRoot = Root && (FWatchedRootPath.empty() || IsDesktopIDList(Root));
+  if (!FNotifier) return;
+  if (Root) FNotifier->AddWatch(Root, true);
+  if (FShowsFoldersOutsideRoot) {
+    OpenFoldersChanged();
+  } else {
+    FNotifier->SetDiskOnlyFolders({});
+  }
 }
 
 void TCustomVintoShellTreeView::SetWatching(bool Active) {
