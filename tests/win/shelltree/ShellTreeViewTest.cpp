@@ -289,6 +289,37 @@ TEST_F(ShellTreeViewTest, RefreshKeepsTheSelectionInView) {
   EXPECT_FALSE(RowInView(Tree, next));
 }
 
+// Folders of one name below different parents are told apart across a
+// refresh, also when their items changed on disk meanwhile.
+TEST_F(ShellTreeViewTest, RefreshReopensSameNamedFoldersOnlyWhereTheyWereOpen) {
+  for (const char* parent : {"one", "two", "three"}) {
+    Temp.MakeFolder(parent);
+    Temp.MakeFolder(std::string(parent) + "\\inner");
+    Temp.MakeFolder(std::string(parent) + "\\inner\\leaf");
+  }
+  Tree->SetRootFolder(Temp.Path());
+  const auto inner = [&](const char* parent) {
+    TTreeNode* node = FindChildByText(Root(), parent);
+    return node ? FindChildByText(node, "inner") : nullptr;
+  };
+  for (const char* parent : {"one", "two", "three"}) FindChildByText(Root(), parent)->Expand(false);
+  inner("one")->Expand(false);
+  inner("three")->Expand(false);
+  // Each inner folder changes on disk, and with it its item.
+  for (const char* parent : {"one", "two", "three"})
+    Temp.MakeFolder(std::string(parent) + "\\inner\\added");
+
+  Tree->RefreshTree();
+  for (const char* parent : {"one", "two", "three"}) {
+    ASSERT_NE(inner(parent), nullptr) << parent;
+    EXPECT_TRUE(FindChildByText(Root(), parent)->GetExpanded()) << parent;
+  }
+  EXPECT_TRUE(inner("one")->GetExpanded());
+  EXPECT_FALSE(inner("two")->GetExpanded());
+  EXPECT_TRUE(inner("three")->GetExpanded());
+  EXPECT_EQ(ChildTexts(inner("three")), (std::vector<std::string>{"added", "leaf"}));
+}
+
 TEST_F(ShellTreeViewTest, RenamingGoesThroughTheShellAndReportsFailure) {
   RootAtTempFolder();
   Tree->SetReadOnly(false);
