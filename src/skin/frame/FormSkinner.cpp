@@ -15,9 +15,11 @@
 #include "skin/imaging/SkinSystem.h"
 #include "skin/painters/SkinControl.h"
 #include "skin/recognition/ControlRecognition.h"
+#include "skin/render/DeviceDrawing.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
 #include "toolkit/Timer.h"
+#include "toolkit/ToolButton.h"
 #include "toolkit/portable/ClassBuilder.h"
 
 const TClassInfo& TWinSkinForm::StaticClass() {
@@ -462,48 +464,23 @@ void TWinSkinForm::WindowProcedure(TMessage& M) {
   PassOn(M);
 }
 
+// The dispatch tables list each message once, with the handler it goes to.
+// clang-format off
+
 // Every taken-over window. True when the message was dealt with.
 bool TWinSkinForm::Stage1(TMessage& M) {
   switch (M.Msg) {
-    case WM_ERASEBKGND:
-      OnEraseBackground(M);
-      return true;
-    case WM_NCDESTROY:
-      OnNcDestroy(M);
-      return true;
-    case WM_NCACTIVATE:
-      if (FSkinState == ssTakenOver && FFormKind != fkMDIChild) {
-        M.Result = 0;
-        return true;
-      }
-      if (!FFrameSkinned) {
-        PassOn(M);
-        return true;
-      }
-      return false;
-    case 0xAE:
-      M.Result = 0;
-      return true;  // the themed caption repaint
-    case WM_INITMENUPOPUP:
-      OnInitMenuPopup(M);
-      return true;
-    case WM_CTLCOLORBTN:
-      OnCtlColorBtn(M);
-      return true;
-    case WM_CTLCOLORSTATIC:
-      OnCtlColorStatic(M);
-      return true;
-    case SM_ACTIVATE:
-      Activate();
-      return true;
-    case SM_REPLACESCROLLPAINTER:
-      OnReplaceScrollPainter(M);
-      return true;
-    case SM_ISSKINNED:
-      OnIsSkinned(M);
-      return true;
-    default:
-      return false;
+    case WM_ERASEBKGND:           OnEraseBackground(M);      return true;
+    case WM_NCDESTROY:            OnNcDestroy(M);            return true;
+    case WM_NCACTIVATE:           return OnEarlyNcActivate(M);
+    case 0xAE:                    M.Result = 0;              return true;  // themed caption repaint
+    case WM_INITMENUPOPUP:        OnInitMenuPopup(M);        return true;
+    case WM_CTLCOLORBTN:          OnCtlColorBtn(M);          return true;
+    case WM_CTLCOLORSTATIC:       OnCtlColorStatic(M);       return true;
+    case SM_ACTIVATE:             Activate();                return true;
+    case SM_REPLACESCROLLPAINTER: OnReplaceScrollPainter(M); return true;
+    case SM_ISSKINNED:            OnIsSkinned(M);            return true;
+    default:                      return false;
   }
 }
 
@@ -512,75 +489,49 @@ bool TWinSkinForm::Stage1(TMessage& M) {
 bool TWinSkinForm::Stage2(TMessage& M, bool& Continue) {
   Continue = false;
   switch (M.Msg) {
-    case WM_SIZE:
-      SizeChanged(M);
-      return true;
+    case WM_SIZE:             SizeChanged(M);        return true;
     case WM_ACTIVATE:
-    case WM_NCACTIVATE:
-      FActive = LOBYTE(M.WParam);
-      Continue = true;
-      return false;
-    case WM_GETMINMAXINFO:
-      OnGetMinMaxInfo(M);
-      return true;
-    case WM_WINDOWPOSCHANGED:
-      OnWindowPosChanged(M);
-      return true;
-    case WM_COMMAND:
-      OnCommand(M);
-      return true;
-    case WM_SYSCOMMAND:
-      OnSysCommand(M);
-      return true;
-    case SM_OPENMENUITEM:
-      M.Result = 0;
-      return true;  // the skinned menu bar's
-    case CM_MENUCHANGED:
-      OnMenuChanged(M);
-      return true;
-    default:
-      return false;
+    case WM_NCACTIVATE:       FActive = LOBYTE(M.WParam); Continue = true; return false;
+    case WM_GETMINMAXINFO:    OnGetMinMaxInfo(M);    return true;
+    case WM_WINDOWPOSCHANGED: OnWindowPosChanged(M); return true;
+    case WM_COMMAND:          OnCommand(M);          return true;
+    case WM_SYSCOMMAND:       OnSysCommand(M);       return true;
+    case SM_OPENMENUITEM:     M.Result = 0;          return true;  // the skinned menu bar's
+    case CM_MENUCHANGED:      OnMenuChanged(M);      return true;
+    default:                  return false;
   }
 }
 
 // Frame-skinned windows past activation. True when the message was dealt
-// with.
+// with. Owner-drawn native menu items, the title buttons, the menu bar and
+// the system menu are not skinned yet: WM_DRAWITEM, WM_MEASUREITEM,
+// WM_WINDOWPOSCHANGING and the non-client mouse messages go to the native
+// procedure, which moves, sizes and double-clicks the window.
 bool TWinSkinForm::Stage3(TMessage& M) {
   switch (M.Msg) {
-    case WM_NCCALCSIZE:
-      OnNcCalcSize(M);
-      return true;
-    case WM_NCHITTEST:
-      OnNcHitTest(M);
-      return true;
-    case WM_NCPAINT:
-      OnNcPaint(M);
-      return true;
-    case WM_NCACTIVATE:
-      OnNcActivate(M);
-      return true;
-    case SM_REPAINTFRAME:
-      PaintNonClient(nullptr);
-      return true;
-    case WM_SETTEXT:
-      OnSetText(M);
-      return true;
-    case WM_SETICON:
-      OnSetIcon(M);
-      return true;
-    // Owner-drawn native menu items, the title buttons, the menu bar and the
-    // system menu are not skinned yet: these go to the native procedure.
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-    case WM_WINDOWPOSCHANGING:
-    case WM_NCMOUSEMOVE:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONUP:
-    case WM_NCLBUTTONDBLCLK:
-    case WM_NCRBUTTONDOWN:
-    default:
-      return false;
+    case WM_NCCALCSIZE:   OnNcCalcSize(M);          return true;
+    case WM_NCHITTEST:    OnNcHitTest(M);           return true;
+    case WM_NCPAINT:      OnNcPaint(M);             return true;
+    case WM_NCACTIVATE:   OnNcActivate(M);          return true;
+    case SM_REPAINTFRAME: PaintNonClient(nullptr);  return true;
+    case WM_SETTEXT:      OnSetText(M);             return true;
+    case WM_SETICON:      OnSetIcon(M);             return true;
+    default:              return false;
   }
+}
+
+// clang-format on
+
+// Before activation the native procedure must not repaint the caption, so
+// the change of activation is refused until then.
+bool TWinSkinForm::OnEarlyNcActivate(TMessage& M) {
+  if (FSkinState == ssTakenOver && FFormKind != fkMDIChild) {
+    M.Result = 0;
+    return true;
+  }
+  if (FFrameSkinned) return false;
+  PassOn(M);
+  return true;
 }
 
 void TWinSkinForm::OnEraseBackground(TMessage& M) {
@@ -653,6 +604,14 @@ void TWinSkinForm::SizeChanged(TMessage& M) {
       break;
   }
   if (FWindowState == wsMinimised) return;
+  // An MDI child maximised or restored by its client (not through its own
+  // system command) switches the children's maximised state too, so that no
+  // maximised child keeps the region of its normal size.
+  if (FFormKind == fkMDIChild && M.WParam == SIZE_MAXIMIZED)
+    TSkinManage::Ensure().SetMDIChildMaximised(true);
+  else if (FFormKind == fkMDIChild && M.WParam == SIZE_RESTORED &&
+           TSkinManage::Ensure().MDIChildMaximised())
+    TSkinManage::Ensure().SetMDIChildMaximised(false);
   if (FFormKind == fkMDIChild &&
       (TSkinManage::Ensure().MDIChildMaximised() || FWindowState != wsNormal))
     return;
@@ -813,36 +772,34 @@ void TWinSkinForm::OnSetIcon(TMessage& M) {
 // ---------------------------------------------------------------------------
 // The form object's WindowProc
 
+// clang-format off
 void TWinSkinForm::FormWindowProc(TMessage& M) {
   switch (M.Msg) {
-    case WM_SETTEXT:
-      OnFormSetText(M);
-      return;
-    case SM_SKINCHANGED:
-      ApplySkinChange();
-      return;
-    case CM_DIALOGCHAR:
-      FOldFormWindowProc(M);
-      return;  // the menu bar's accelerators
-    case SM_PAINTFRAMEDC:
-      if (M.LParam != kEngineMessageTag) break;
-      if (M.WParam) PaintNonClient(reinterpret_cast<HDC>(M.WParam));
-      M.Result = kEngineMessageTag;
-      return;
-    case SM_QUERYSKIN:
-      M.Result = M.LParam == kEngineMessageTag ? kEngineMessageTag : 1;
-      return;
-    case CM_RELEASE: {
-      // The form is going: its WindowProc is given back now.
-      TWndMethod previous = FOldFormWindowProc;
-      RestoreFormWindowProc();
-      previous(M);
-      return;
-    }
-    default:
-      break;
+    case WM_SETTEXT:      OnFormSetText(M);     return;
+    case SM_SKINCHANGED:  ApplySkinChange();    return;
+    case CM_DIALOGCHAR:   FOldFormWindowProc(M); return;  // the menu bar's accelerators
+    case SM_PAINTFRAMEDC: OnPaintFrameDC(M);    return;
+    case SM_QUERYSKIN:    M.Result = M.LParam == kEngineMessageTag ? kEngineMessageTag : 1; return;
+    case CM_RELEASE:      OnFormRelease(M);     return;
+    default:              FOldFormWindowProc(M); return;
   }
-  FOldFormWindowProc(M);
+}
+// clang-format on
+
+void TWinSkinForm::OnPaintFrameDC(TMessage& M) {
+  if (M.LParam != kEngineMessageTag) {
+    FOldFormWindowProc(M);
+    return;
+  }
+  if (M.WParam) PaintNonClient(reinterpret_cast<HDC>(M.WParam));
+  M.Result = kEngineMessageTag;
+}
+
+// The form is going: its WindowProc is given back now.
+void TWinSkinForm::OnFormRelease(TMessage& M) {
+  TWndMethod previous = FOldFormWindowProc;
+  RestoreFormWindowProc();
+  previous(M);
 }
 
 void TWinSkinForm::OnFormSetText(TMessage& M) {
@@ -1027,6 +984,7 @@ TSkinControl* TWinSkinForm::FindPainterByHandle(HWND Window) const {
 }
 
 void TWinSkinForm::FreePainters() {
+  ReleaseToolbars();
   const std::vector<TSkinControl*> painters = FPainters;
   FPainters.clear();
   for (TSkinControl* painter : painters) {
@@ -1130,4 +1088,93 @@ void TWinSkinForm::ApplySkinChange() {
   }
   FinishSkinning();
   FSkinState = previous == ssTakenOver ? ssTakenOver : ssActive;
+}
+
+// ---------------------------------------------------------------------------
+// Tool bars
+
+void TWinSkinForm::HookToolbar(TToolBar& ToolBar) {
+  bool hooked = false;
+  if (!ToolBar.OnCustomDraw.Assigned()) {
+    ToolBar.OnCustomDraw = TTBCustomDrawEvent(this, &TWinSkinForm::DrawToolbarBackground);
+    hooked = true;
+  }
+  if (!ToolBar.OnCustomDrawButton.Assigned()) {
+    ToolBar.OnCustomDrawButton = TTBCustomDrawBtnEvent(this, &TWinSkinForm::DrawToolbarButton);
+    hooked = true;
+  }
+  if (!hooked || std::find(FToolbars.begin(), FToolbars.end(), &ToolBar) != FToolbars.end()) return;
+  FToolbars.push_back(&ToolBar);
+  ToolBar.FreeNotification(this);
+  ToolBar.Invalidate();
+}
+
+// Only the handlers set here are taken back.
+void TWinSkinForm::ReleaseToolbars() {
+  const TTBCustomDrawEvent background(this, &TWinSkinForm::DrawToolbarBackground);
+  const TTBCustomDrawBtnEvent button(this, &TWinSkinForm::DrawToolbarButton);
+  for (TToolBar* bar : FToolbars) {
+    if (bar->OnCustomDraw == background) bar->OnCustomDraw = TTBCustomDrawEvent();
+    if (bar->OnCustomDrawButton == button) bar->OnCustomDrawButton = TTBCustomDrawBtnEvent();
+    bar->RemoveFreeNotification(this);
+    bar->Invalidate();
+  }
+  FToolbars.clear();
+}
+
+void TWinSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove)
+    FToolbars.erase(std::remove(FToolbars.begin(), FToolbars.end(), AComponent), FToolbars.end());
+}
+
+void TWinSkinForm::DrawToolbarBackground(TToolBar* ToolBar, const RECT& Rect, bool&) {
+  if (!FSkinData || !ToolBar || FSkinData->GetOptions().Contains(xoToolbarBK)) return;
+  const TDataSkinObject* element = FSkinData->Skin().Toolbar.get();
+  HDC dc = ToolBar->Canvas().Handle();
+  if (!element || element->Image.Empty() || !dc) return;
+  const TPixelBuffer& image = element->Image;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = image.Width();
+  info.bmiHeader.biHeight = -image.Height();
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  const int previous = SetStretchBltMode(dc, COLORONCOLOR);
+  StretchDIBits(dc, Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top, 0, 0,
+                image.Width(), image.Height(), image.Data(), &info, DIB_RGB_COLORS, SRCCOPY);
+  SetStretchBltMode(dc, previous);
+}
+
+void TWinSkinForm::DrawToolbarButton(TToolBar* ToolBar, TToolButton* Button, TCustomDrawState State,
+                                     bool&) {
+  if (!FSkinData || !ToolBar || !Button || FSkinState != ssActive ||
+      FSkinData->GetOptions().Contains(xoToolbarButton))
+    return;
+  const TDataSkinButton* element = FSkinData->Skin().Buttons.get();
+  HDC dc = ToolBar->Canvas().Handle();
+  if (!element || element->Image.Empty() || !dc) return;
+  int frame = 0;
+  TColor colour = 0;
+  bool given = false;
+  if (State.Contains(cdsSelected)) {
+    frame = 2;
+    colour = element->PressedColour2;
+    given = element->PressedColour2Given;
+  } else if (State.Contains(cdsFocused) || State.Contains(cdsHot)) {
+    frame = 4;
+    colour = element->MouseOverColour2;
+    given = element->MouseOverColour2Given;
+  } else if (State.Contains(cdsDefault) && !State.Contains(cdsGrayed) &&
+             !State.Contains(cdsDisabled)) {
+    frame = 1;
+    colour = element->NormalColour2;
+    given = element->NormalColour2Given;
+  }
+  if (!frame) return;
+  if (given) ToolBar->Canvas().Font().SetColor(colour);
+  const RECT b = Button->BoundsRect();
+  DrawSliced(dc, {b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, element->Image, false, false,
+             element->Trans != 0, 5, frame, element->Margins);
 }

@@ -21,10 +21,13 @@
 #include "toolkit/ControlTypes.h"
 #include "toolkit/GdiHandle.h"
 #include "toolkit/Messages.h"
+#include "toolkit/ToolBar.h"
 #include "toolkit/portable/Component.h"
 
 class TSkinData;
 class TSkinControl;
+class TToolBar;
+class TToolButton;
 class TTimer;
 class TCanvas;
 class TWinControl;
@@ -78,6 +81,13 @@ class TWinSkinForm : public TComponent {
 
   void PaintNonClient(HDC DC);
   void UpdateWindowRegion();
+
+  // The skin's tool-bar background and button faces, lent to tool bars
+  // whose own handlers are unassigned; freeing the painters takes them back.
+  void HookToolbar(TToolBar& ToolBar);
+  void DrawToolbarBackground(TToolBar* ToolBar, const RECT& Rect, bool& DefaultDraw);
+  void DrawToolbarButton(TToolBar* ToolBar, TToolButton* Button, TCustomDrawState State,
+                         bool& DefaultDraw);
 
   HWND Handle() const { return FHandle; }
   TWinControl* Form() const { return FForm; }
@@ -143,6 +153,7 @@ class TWinSkinForm : public TComponent {
   void PassOn(TMessage& Message);
 
   // One handler per message.
+  bool OnEarlyNcActivate(TMessage& Message);
   void OnEraseBackground(TMessage& Message);
   void OnNcDestroy(TMessage& Message);
   void OnInitMenuPopup(TMessage& Message);
@@ -166,6 +177,8 @@ class TWinSkinForm : public TComponent {
   // The form object's WindowProc, while intercepted.
   void FormWindowProc(TMessage& Message);
   void OnFormSetText(TMessage& Message);
+  void OnPaintFrameDC(TMessage& Message);
+  void OnFormRelease(TMessage& Message);
 
   // The MDI client's procedure.
   static LRESULT CALLBACK MDIClientProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -173,6 +186,8 @@ class TWinSkinForm : public TComponent {
   LRESULT CallMDIClient(UINT Msg, WPARAM WParam, LPARAM LParam);
 
   void HoverTimerTick(TObject*);
+  void ReleaseToolbars();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   void SetSysMenuStyle(bool Remove);
   void ReleaseUnframed();
   void FreePainters();
@@ -234,6 +249,7 @@ class TWinSkinForm : public TComponent {
   HMENU FSystemMenuHandle = nullptr;
   HMENU FMainMenuHandle = nullptr;
   std::vector<TSkinControl*> FPainters;
+  std::vector<TToolBar*> FToolbars;
   int FSavedColor = 0;
   bool FColorReplaced = false;
   std::unique_ptr<TCanvas> FCanvasWork;
