@@ -273,9 +273,17 @@ bool TCustomTreeView::HandleNotify(TMessage& Message) {
       // it watches for a drag; the click stands for it.
       if (!FLeftReleaseSeen) MouseUpAtCursor(mbLeft);
       return false;
-    case NM_RCLICK:
+    case NM_RCLICK: {
       MouseUpAtCursor(mbRight);
-      return false;  // the default sends WM_CONTEXTMENU
+      // Some platforms send the control's WM_CONTEXTMENU to its parent; the
+      // request goes to the tree itself here, and the control sends none.
+      POINT screen;
+      GetCursorPos(&screen);
+      Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(WindowHandle()),
+              MAKELPARAM(screen.x, screen.y));
+      Message.Result = 1;
+      return true;
+    }
   }
   return false;
 }

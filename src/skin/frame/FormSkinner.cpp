@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "skin/engine/EngineMessages.h"
 #include "skin/engine/PropertyAccess.h"
@@ -10,16 +11,16 @@
 #include "skin/engine/SkinManager.h"
 #include "skin/engine/WindowText.h"
 #include "skin/frame/FramePainter.h"
+#include "skin/frame/MDIClientHook.h"
+#include "skin/frame/ToolbarSkin.h"
 #include "skin/frame/WindowRegion.h"
 #include "skin/imaging/FrameGeometry.h"
 #include "skin/imaging/SkinSystem.h"
 #include "skin/painters/SkinControl.h"
 #include "skin/recognition/ControlRecognition.h"
-#include "skin/render/DeviceDrawing.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
 #include "toolkit/Timer.h"
-#include "toolkit/ToolButton.h"
 #include "toolkit/portable/ClassBuilder.h"
 
 const TClassInfo& TWinSkinForm::StaticClass() {
@@ -30,16 +31,19 @@ const TClassInfo& TWinSkinForm::StaticClass() {
 
 namespace {
 
-// The window properties through which the replaced procedures find their
-// form skinner.
-LPCSTR SkinnerProperty() {
-  static const ATOM atom = GlobalAddAtomA("FernwickFormSkinner");
-  return MAKEINTATOM(atom);
+// The skinned windows and their skinners. Every message a skinned window
+// gets looks its skinner up, so not through a window property (which can
+// cost the platform a round trip to another process); the hook takes only
+// windows of its own thread.
+std::unordered_map<HWND, TWinSkinForm*>& Skinners() {
+  thread_local std::unordered_map<HWND, TWinSkinForm*> skinners;
+  return skinners;
 }
 
-LPCSTR MDIClientProperty() {
-  static const ATOM atom = GlobalAddAtomA("FernwickMDIClientSkinner");
-  return MAKEINTATOM(atom);
+TWinSkinForm* SkinnerOf(HWND Window) {
+  const auto& skinners = Skinners();
+  const auto it = skinners.find(Window);
+  return it == skinners.end() ? nullptr : it->second;
 }
 
 constexpr UINT kFrameRefreshFlags =
@@ -112,10 +116,7 @@ void TWinSkinForm::TakeOver(TSkinData* Data) {
   FHoverTimer->OnTimer = TNotifyEvent(this, &TWinSkinForm::HoverTimerTick);
   FFrameSkinned = Data->GetSkinControls().Contains(xcMainMenu);
   ReadWindowFacts();
-  if (FFormKind == fkMDIParent) {
-    FSavedMenuUpdate = Data->GetMenuUpdate();
-    ReplaceMDIClientProc();
-  }
+  if (FFormKind == fkMDIParent) ReplaceMDIClientProc();
   InstallWindowProc();
   if (FFrameSkinned) {
     FMainMenuHandle = GetMenu(FHandle);
@@ -226,7 +227,7 @@ void TWinSkinForm::FindMDIClient() {
 }
 
 void TWinSkinForm::InstallWindowProc() {
-  SetPropA(FHandle, SkinnerProperty(), this);
+  Skinners()[FHandle] = this;
   FWndProcInstance = &TWinSkinForm::SkinWindowProc;
   const auto proc = reinterpret_cast<LONG_PTR>(FWndProcInstance);
   FOldWndProc =
@@ -240,9 +241,9 @@ void TWinSkinForm::RestoreWindowProc() {
     const auto old = reinterpret_cast<LONG_PTR>(FOldWndProc);
     FIsUnicodeWindow ? SetWindowLongPtrW(FHandle, GWLP_WNDPROC, old)
                      : SetWindowLongPtrA(FHandle, GWLP_WNDPROC, old);
-    RemovePropA(FHandle, SkinnerProperty());
   }
-  // Freed only once the old procedure is back in place.
+  // Forgotten only once the old procedure is back in place.
+  if (SkinnerOf(FHandle) == this) Skinners().erase(FHandle);
   FWndProcInstance = nullptr;
 }
 
@@ -259,21 +260,12 @@ void TWinSkinForm::RestoreFormWindowProc() {
 }
 
 void TWinSkinForm::ReplaceMDIClientProc() {
-  if (!FMDIClientHandle || FMDIClientInstance) return;
-  SetPropA(FMDIClientHandle, MDIClientProperty(), this);
-  FMDIClientInstance = &TWinSkinForm::MDIClientProc;
-  FOldMDIClientProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-      FMDIClientHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FMDIClientInstance)));
+  if (FMDIClientHandle && !FMDIClient)
+    FMDIClient = std::make_unique<TMDIClientHook>(*this, FMDIClientHandle);
 }
 
 void TWinSkinForm::RestoreMDIClientProc() {
-  if (!FMDIClientInstance) return;
-  if (IsWindow(FMDIClientHandle)) {
-    SetWindowLongPtrA(FMDIClientHandle, GWLP_WNDPROC,
-                      reinterpret_cast<LONG_PTR>(FOldMDIClientProc));
-    RemovePropA(FMDIClientHandle, MDIClientProperty());
-  }
-  FMDIClientInstance = nullptr;
+  FMDIClient.reset();
 }
 
 void TWinSkinForm::UpdateFrameMetrics() {
@@ -428,7 +420,7 @@ int TWinSkinForm::WidenDialogForCaption(int Width) {
 // The window procedure
 
 LRESULT CALLBACK TWinSkinForm::SkinWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  auto* skinner = static_cast<TWinSkinForm*>(GetPropA(Window, SkinnerProperty()));
+  TWinSkinForm* skinner = SkinnerOf(Window);
   if (!skinner)
     return IsWindowUnicode(Window) ? DefWindowProcW(Window, Msg, WParam, LParam)
                                    : DefWindowProcA(Window, Msg, WParam, LParam);
@@ -817,70 +809,6 @@ void TWinSkinForm::OnFormSetText(TMessage& M) {
     RefreshFrame();
 }
 
-// ---------------------------------------------------------------------------
-// The MDI client's procedure
-
-LRESULT CALLBACK TWinSkinForm::MDIClientProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  auto* skinner = static_cast<TWinSkinForm*>(GetPropA(Window, MDIClientProperty()));
-  if (!skinner) return DefWindowProcA(Window, Msg, WParam, LParam);
-  try {
-    return skinner->MDIClientMessage(Msg, WParam, LParam);
-  } catch (...) {
-    return 0;
-  }
-}
-
-LRESULT TWinSkinForm::CallMDIClient(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  return CallWindowProcA(FOldMDIClientProc, FMDIClientHandle, Msg, WParam, LParam);
-}
-
-LRESULT TWinSkinForm::MDIClientMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  TSkinManage& manager = TSkinManage::Ensure();
-  const bool skinned = FFrameSkinned;
-  switch (Msg) {
-    case WM_NCDESTROY: {
-      const LRESULT result = CallMDIClient(Msg, WParam, LParam);
-      RestoreMDIClientProc();
-      return result;
-    }
-    case WM_NCCALCSIZE:
-      if (skinned && FSkinData && !FSkinData->GetOptions().Contains(xoMDIScrollbar)) {
-        const LONG style = GetWindowLongA(FMDIClientHandle, GWL_STYLE);
-        if (style & (WS_VSCROLL | WS_HSCROLL))
-          SetWindowLongA(FMDIClientHandle, GWL_STYLE, style & ~(WS_VSCROLL | WS_HSCROLL));
-      }
-      return CallMDIClient(Msg, WParam, LParam);
-    case WM_MDICREATE:
-      if (FSkinData) FSkinData->SetMenuUpdate(false);
-      return CallMDIClient(Msg, WParam, LParam);
-    case WM_MDIDESTROY: {
-      const LRESULT result = CallMDIClient(Msg, WParam, LParam);
-      if (skinned) {
-        BOOL maximised = FALSE;
-        HWND active = reinterpret_cast<HWND>(
-            CallMDIClient(WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
-        manager.SetMDIChildMaximised(active && maximised);
-        if (!active && FSkinData) FSkinData->SetMenuUpdate(FSavedMenuUpdate);
-      }
-      return result;
-    }
-    case WM_MDITILE:
-    case WM_MDICASCADE:
-      if (skinned) manager.SetMDIChildMaximised(false);
-      return CallMDIClient(Msg, WParam, LParam);
-    case WM_MDISETMENU:
-      // The skinned menu bar takes the frame menu once it exists; until then
-      // the native menu bar stays.
-      return CallMDIClient(Msg, WParam, LParam);
-    case SM_REDRAWWINDOW:
-      RedrawWindow(FHandle, nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-      return 0;
-    default:
-      return CallMDIClient(Msg, WParam, LParam);
-  }
-}
-
 void TWinSkinForm::MDIChildMaximisedChanged(bool Maximised) {
   if (FFormKind != fkMDIChild) return;
   if (Maximised) {
@@ -1094,87 +1022,10 @@ void TWinSkinForm::ApplySkinChange() {
 // Tool bars
 
 void TWinSkinForm::HookToolbar(TToolBar& ToolBar) {
-  bool hooked = false;
-  if (!ToolBar.OnCustomDraw.Assigned()) {
-    ToolBar.OnCustomDraw = TTBCustomDrawEvent(this, &TWinSkinForm::DrawToolbarBackground);
-    hooked = true;
-  }
-  if (!ToolBar.OnCustomDrawButton.Assigned()) {
-    ToolBar.OnCustomDrawButton = TTBCustomDrawBtnEvent(this, &TWinSkinForm::DrawToolbarButton);
-    hooked = true;
-  }
-  if (!hooked || std::find(FToolbars.begin(), FToolbars.end(), &ToolBar) != FToolbars.end()) return;
-  FToolbars.push_back(&ToolBar);
-  ToolBar.FreeNotification(this);
-  ToolBar.Invalidate();
+  if (!FToolbars) FToolbars = std::make_unique<TToolbarSkin>(*this);
+  FToolbars->Hook(ToolBar);
 }
 
-// Only the handlers set here are taken back.
 void TWinSkinForm::ReleaseToolbars() {
-  const TTBCustomDrawEvent background(this, &TWinSkinForm::DrawToolbarBackground);
-  const TTBCustomDrawBtnEvent button(this, &TWinSkinForm::DrawToolbarButton);
-  for (TToolBar* bar : FToolbars) {
-    if (bar->OnCustomDraw == background) bar->OnCustomDraw = TTBCustomDrawEvent();
-    if (bar->OnCustomDrawButton == button) bar->OnCustomDrawButton = TTBCustomDrawBtnEvent();
-    bar->RemoveFreeNotification(this);
-    bar->Invalidate();
-  }
-  FToolbars.clear();
-}
-
-void TWinSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
-  TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove)
-    FToolbars.erase(std::remove(FToolbars.begin(), FToolbars.end(), AComponent), FToolbars.end());
-}
-
-void TWinSkinForm::DrawToolbarBackground(TToolBar* ToolBar, const RECT& Rect, bool&) {
-  if (!FSkinData || !ToolBar || FSkinData->GetOptions().Contains(xoToolbarBK)) return;
-  const TDataSkinObject* element = FSkinData->Skin().Toolbar.get();
-  HDC dc = ToolBar->Canvas().Handle();
-  if (!element || element->Image.Empty() || !dc) return;
-  const TPixelBuffer& image = element->Image;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = image.Width();
-  info.bmiHeader.biHeight = -image.Height();
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  const int previous = SetStretchBltMode(dc, COLORONCOLOR);
-  StretchDIBits(dc, Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top, 0, 0,
-                image.Width(), image.Height(), image.Data(), &info, DIB_RGB_COLORS, SRCCOPY);
-  SetStretchBltMode(dc, previous);
-}
-
-void TWinSkinForm::DrawToolbarButton(TToolBar* ToolBar, TToolButton* Button, TCustomDrawState State,
-                                     bool&) {
-  if (!FSkinData || !ToolBar || !Button || FSkinState != ssActive ||
-      FSkinData->GetOptions().Contains(xoToolbarButton))
-    return;
-  const TDataSkinButton* element = FSkinData->Skin().Buttons.get();
-  HDC dc = ToolBar->Canvas().Handle();
-  if (!element || element->Image.Empty() || !dc) return;
-  int frame = 0;
-  TColor colour = 0;
-  bool given = false;
-  if (State.Contains(cdsSelected)) {
-    frame = 2;
-    colour = element->PressedColour2;
-    given = element->PressedColour2Given;
-  } else if (State.Contains(cdsFocused) || State.Contains(cdsHot)) {
-    frame = 4;
-    colour = element->MouseOverColour2;
-    given = element->MouseOverColour2Given;
-  } else if (State.Contains(cdsDefault) && !State.Contains(cdsGrayed) &&
-             !State.Contains(cdsDisabled)) {
-    frame = 1;
-    colour = element->NormalColour2;
-    given = element->NormalColour2Given;
-  }
-  if (!frame) return;
-  if (given) ToolBar->Canvas().Font().SetColor(colour);
-  const RECT b = Button->BoundsRect();
-  DrawSliced(dc, {b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, element->Image, false, false,
-             element->Trans != 0, 5, frame, element->Margins);
+  FToolbars.reset();
 }

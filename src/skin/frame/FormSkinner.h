@@ -21,13 +21,13 @@
 #include "toolkit/ControlTypes.h"
 #include "toolkit/GdiHandle.h"
 #include "toolkit/Messages.h"
-#include "toolkit/ToolBar.h"
 #include "toolkit/portable/Component.h"
 
 class TSkinData;
 class TSkinControl;
 class TToolBar;
-class TToolButton;
+class TMDIClientHook;
+class TToolbarSkin;
 class TTimer;
 class TCanvas;
 class TWinControl;
@@ -82,12 +82,9 @@ class TWinSkinForm : public TComponent {
   void PaintNonClient(HDC DC);
   void UpdateWindowRegion();
 
-  // The skin's tool-bar background and button faces, lent to tool bars
+  // The skin's tool-bar background and button faces, lent to a tool bar
   // whose own handlers are unassigned; freeing the painters takes them back.
   void HookToolbar(TToolBar& ToolBar);
-  void DrawToolbarBackground(TToolBar* ToolBar, const RECT& Rect, bool& DefaultDraw);
-  void DrawToolbarButton(TToolBar* ToolBar, TToolButton* Button, TCustomDrawState State,
-                         bool& DefaultDraw);
 
   HWND Handle() const { return FHandle; }
   TWinControl* Form() const { return FForm; }
@@ -180,14 +177,8 @@ class TWinSkinForm : public TComponent {
   void OnPaintFrameDC(TMessage& Message);
   void OnFormRelease(TMessage& Message);
 
-  // The MDI client's procedure.
-  static LRESULT CALLBACK MDIClientProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
-  LRESULT MDIClientMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
-  LRESULT CallMDIClient(UINT Msg, WPARAM WParam, LPARAM LParam);
-
   void HoverTimerTick(TObject*);
   void ReleaseToolbars();
-  void Notification(TComponent* AComponent, TOperation Operation) override;
   void SetSysMenuStyle(bool Remove);
   void ReleaseUnframed();
   void FreePainters();
@@ -207,9 +198,7 @@ class TWinSkinForm : public TComponent {
   TWndMethod FOldFormWindowProc;
   bool FFormProcIntercepted = false;
   HWND FMDIClientHandle = nullptr;
-  WNDPROC FOldMDIClientProc = nullptr;
-  WNDPROC FMDIClientInstance = nullptr;
-  bool FSavedMenuUpdate = true;
+  std::unique_ptr<TMDIClientHook> FMDIClient;
   bool FFrameSkinned = false;
   int FSkinState = ssTakenOver;
   int FFormKind = fkNormal;
@@ -249,7 +238,7 @@ class TWinSkinForm : public TComponent {
   HMENU FSystemMenuHandle = nullptr;
   HMENU FMainMenuHandle = nullptr;
   std::vector<TSkinControl*> FPainters;
-  std::vector<TToolBar*> FToolbars;
+  std::unique_ptr<TToolbarSkin> FToolbars;
   int FSavedColor = 0;
   bool FColorReplaced = false;
   std::unique_ptr<TCanvas> FCanvasWork;
