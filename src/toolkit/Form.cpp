@@ -46,6 +46,16 @@ const TClassInfo& TForm::StaticClass() {
 }
 FW_REGISTER_CLASS(TForm);
 
+namespace {
+
+// The application that made a form (its owner), else the program's.
+TApplication* ApplicationOf(const TComponent* Form) {
+  if (auto* app = dynamic_cast<TApplication*>(Form->Owner())) return app;
+  return Application;
+}
+
+}  // namespace
+
 TCustomForm* GetParentForm(TControl* Control) {
   TControl* top = Control;
   while (top && top->Parent()) top = top->Parent();
@@ -59,7 +69,8 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
 
 TCustomForm::~TCustomForm() {
   if (Screen) Screen->RemoveForm(this);
-  if (Application && Application->MainForm() == this) Application->MainFormDestroyed();
+  if (TApplication* app = ApplicationOf(this); app && app->MainForm() == this)
+    app->MainFormDestroyed();
   DestroyHandle();
 }
 
@@ -141,11 +152,9 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     Params.Width = r.right - r.left;
     Params.Height = r.bottom - r.top;
   }
-  if (FFormStyle == fsMDIChild) {
-    if (FPosition == poDefault || FPosition == poDefaultPosOnly)
-      Params.X = Params.Y = CW_USEDEFAULT;
-    return;
-  }
+  // The system picks the place of a window at a default position.
+  if (FPosition == poDefault || FPosition == poDefaultPosOnly) Params.X = Params.Y = CW_USEDEFAULT;
+  if (FFormStyle == fsMDIChild) return;
   if (FPosition == poScreenCenter || FPosition == poDesktopCenter ||
       (FPosition == poMainFormCenter && !Application->MainForm())) {
     Params.X = (GetSystemMetrics(SM_CXSCREEN) - Params.Width) / 2;
@@ -176,10 +185,15 @@ HWND TCustomForm::CreateWindowHandle(const TCreateParams& Params, const std::str
   mcs.cx = Params.Width;
   mcs.cy = Params.Height;
   mcs.style = Params.Style;
+  // Set first: the messages of the window's creation already go to the
+  // MDI child's default procedure.
+  FParentClient = Params.WndParent;
   HWND wnd = reinterpret_cast<HWND>(
       SendMessageA(Params.WndParent, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
-  if (!wnd) return nullptr;
-  FParentClient = Params.WndParent;
+  if (!wnd) {
+    FParentClient = nullptr;
+    return nullptr;
+  }
   // The client makes the window with WS_EX_MDICHILD alone.
   LONG_PTR ex = GetWindowLongPtrA(wnd, GWL_EXSTYLE);
   SetWindowLongPtrA(wnd, GWL_EXSTYLE, ex | (Params.ExStyle & ~static_cast<DWORD>(WS_EX_TOPMOST)));
@@ -517,7 +531,8 @@ void TCustomForm::VisibleChanged() {
 // The main form ends the application; MDI children are freed; other
 // forms are hidden.
 void TCustomForm::Close() {
-  const bool isMain = Application && Application->MainForm() == this;
+  TApplication* app = ApplicationOf(this);
+  const bool isMain = app && app->MainForm() == this;
   TCloseAction action = isMain || FFormStyle == fsMDIChild ? caFree : caHide;
   OnClose(this, action);
   if (action == caNone) return;
@@ -525,7 +540,7 @@ void TCustomForm::Close() {
     if (WindowHandle()) ShowWindow(WindowHandle(), SW_MINIMIZE);
     return;
   }
-  if (isMain) Application->Terminate();
+  if (isMain) app->Terminate();
   if (action == caFree && !isMain) {
     Release();
     return;
@@ -576,6 +591,14 @@ void TCustomForm::WndProc(TMessage& Message) {
       return;
     case CM_RELEASEFORM:
       Message.Result = kReleaseAccepted;
+      return;
+    case WM_SETTEXT:
+      TWinControl::WndProc(Message);
+      // The window menu shows the new caption too.
+      if (FParentClient) {
+        SendMessageA(FParentClient, WM_MDIREFRESHMENU, 0, 0);
+        DrawMenuBar(GetParent(FParentClient));
+      }
       return;
   }
   TWinControl::WndProc(Message);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <set>
 #include <string>
 #include <thread>
@@ -44,32 +45,40 @@ HWND FindProcessWindow(const std::string& Class, const std::string& Caption = ""
   return query.Found;
 }
 
-// Closes the next message box of this process with Cancel and keeps its
-// caption and text.
-class TMessageBoxAnswer {
+// Waits on a thread of its own for the next visible window of this
+// process with that class (a dialog, a pop-up menu: they run loops of their
+// own on the test's thread), keeps its caption and answers it.
+class TWindowAnswer {
  public:
-  TMessageBoxAnswer()
-      : FThread([this] {
-          HWND box = nullptr;
-          for (int i = 0; i < 500 && !FStop && !box; ++i) {
-            box = FindProcessWindow("#32770");
-            if (!box) Sleep(10);
-          }
-          if (!box) return;
-          char caption[64] = "";
-          GetWindowTextA(box, caption, sizeof caption);
-          FCaption = caption;
-          FSeen = true;
-          PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-        }) {}
-  ~TMessageBoxAnswer() {
+  TWindowAnswer(std::string Class, std::function<void(HWND)> Answer)
+      : FClass(std::move(Class)), FAnswer(std::move(Answer)), FThread([this] { Watch(); }) {}
+  ~TWindowAnswer() {
     FStop = true;
     FThread.join();
   }
+  TWindowAnswer(const TWindowAnswer&) = delete;
+  TWindowAnswer& operator=(const TWindowAnswer&) = delete;
   bool Seen() const { return FSeen; }
   std::string Caption() const { return FCaption; }
 
  private:
+  void Watch() {
+    HWND wnd = nullptr;
+    for (int i = 0; i < 500 && !FStop && !wnd; ++i) {
+      wnd = FindProcessWindow(FClass);
+      if (!wnd) Sleep(10);
+    }
+    if (!wnd) return;
+    Sleep(100);  // let it finish showing
+    char caption[64] = "";
+    GetWindowTextA(wnd, caption, sizeof caption);
+    FCaption = caption;
+    FSeen = true;
+    FAnswer(wnd);
+  }
+
+  std::string FClass;
+  std::function<void(HWND)> FAnswer;
   std::string FCaption;
   std::atomic<bool> FSeen{false}, FStop{false};
   std::thread FThread;
@@ -171,7 +180,7 @@ TEST_F(PreviewWindowTest, ButtonsOpenTheDialogsAndTheMDIWindow) {
     EXPECT_EQ(answer.Proposed(), "Untitled.skn");
   }
   {
-    TMessageBoxAnswer answer;
+    TWindowAnswer answer("#32770", [](HWND Box) { PostMessageA(Box, WM_COMMAND, IDCANCEL, 0); });
     ClickButton(Form->MessageBoxButton);
     PumpUntil([&] { return answer.Seen(); }, 6000);
     PumpMessages(200);
@@ -201,13 +210,18 @@ TEST_F(PreviewWindowTest, RightClickOpensThePopupMenu) {
   HWND wnd = Form->WindowHandle();
   RECT client;
   GetClientRect(wnd, &client);
+  int items = -1;
+  TWindowAnswer answer("#32768", [&](HWND Menu) {
+    items = GetMenuItemCount(reinterpret_cast<HMENU>(SendMessageA(Menu, MN_GETHMENU, 0, 0)));
+    PressChord({VK_ESCAPE});
+  });
   // An empty spot near the bottom left corner.
   ClickClient(wnd, POINT{8, client.bottom - 8}, true);
-  HWND menu = nullptr;
-  PumpUntil([&] { return (menu = FindProcessWindow("#32768")) != nullptr; }, 3000);
-  ASSERT_NE(menu, nullptr);
-  PressChord({VK_ESCAPE});
-  EXPECT_TRUE(PumpUntil([&] { return FindProcessWindow("#32768") == nullptr; }, 3000));
+  PumpUntil([&] { return answer.Seen(); }, 6000);
+  PumpMessages(200);
+  ASSERT_TRUE(answer.Seen());
+  EXPECT_EQ(items, GetMenuItemCount(Form->PopupMenu1->Handle()));
+  EXPECT_EQ(FindProcessWindow("#32768"), nullptr);
 }
 
 TEST_F(PreviewWindowTest, ClosingLeavesNoWindowBehind) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -116,7 +117,6 @@ class MDIFormTest : public ::testing::Test {
     Frame->Show();
     for (int i = 0; i < 3; ++i) {
       auto* child = new TChildForm(Frame);
-      child->SetName("Child" + std::to_string(i + 1));
       child->ReadDescription(kChild);
       child->SetText("Child " + std::to_string(i + 1));
       child->Freed = &Freed[i];
