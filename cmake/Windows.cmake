@@ -9,7 +9,7 @@ add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 STRICT)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 set(FW_WIN_LIBS comctl32 comdlg32 shell32 ole32 oleaut32 uuid shlwapi gdi32 user32
-                advapi32 msimg32 version)
+                advapi32 msimg32 version winmm)
 
 fw_add_portable_library()
 

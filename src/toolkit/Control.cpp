@@ -15,6 +15,7 @@ const TClassInfo& TControl::StaticClass() {
           .PropNoDefault("Top", &TControl::GetTop, &TControl::SetTop)
           .PropNoDefault("Width", &TControl::GetWidth, &TControl::SetWidth)
           .PropNoDefault("Height", &TControl::GetHeight, &TControl::SetHeight)
+          .Prop("Align", &TControl::GetAlign, &TControl::SetAlign, alNone)
           .Prop("Visible", &TControl::GetVisible, &TControl::SetVisible, true)
           .Prop("Enabled", &TControl::GetEnabled, &TControl::SetEnabled, true)
           .ColorProp("Color", &TControl::GetColor, &TControl::SetColor, clBtnFace)
@@ -82,6 +83,17 @@ void TControl::SetBounds(int Left, int Top, int Width, int Height) {
   FWidth = Width < 0 ? 0 : Width;
   FHeight = Height < 0 ? 0 : Height;
   Invalidate();
+  RequestAlign();
+}
+
+void TControl::SetAlign(TAlign Value) {
+  if (Value == FAlign) return;
+  FAlign = Value;
+  if (FParent) FParent->AlignControls();
+}
+
+void TControl::RequestAlign() {
+  if (FAlign != alNone && FParent) FParent->AlignControls();
 }
 
 bool TControl::Showing() const {
@@ -96,6 +108,7 @@ void TControl::SetVisible(bool Value) {
   FVisible = Value;
   if (Value) Invalidate();
   VisibleChanged();
+  if (FAlign != alNone && FParent) FParent->AlignControls();
   Perform(CM_VISIBLECHANGED, Value ? 1 : 0);
 }
 

@@ -43,6 +43,11 @@ class TControl : public TComponent {
   virtual void SetBounds(int Left, int Top, int Width, int Height);
   RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
   RECT ClientRect() const { return {0, 0, FWidth, FHeight}; }
+  // An aligned control is placed by its parent along one edge, or over
+  // what the edges leave; it keeps its own height (top, bottom) or width
+  // (left, right).
+  TAlign GetAlign() const { return FAlign; }
+  void SetAlign(TAlign Value);
 
   bool GetVisible() const { return FVisible; }
   void SetVisible(bool Value);
@@ -127,6 +132,8 @@ class TControl : public TComponent {
   virtual std::string GetTextValue() const { return FText; }
   virtual void SetTextValue(const std::string& Value) { FText = Value; }
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // An aligned control asks its parent to place it again.
+  void RequestAlign();
   // Windowed controls click through their own notifications and turn this
   // off.
   bool ClickOnMouseUp = true;
@@ -146,6 +153,7 @@ class TControl : public TComponent {
   void HandleMouse(TMessage& Message);
 
   TWinControl* FParent = nullptr;
+  TAlign FAlign = alNone;
   bool FEnabled = true;
   int FColor;
   bool FParentColor = false;

@@ -17,6 +17,8 @@ using TShiftState = TSet<TShiftStateFlag>;
 FW_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
 FW_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
 FW_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
+// Where a control keeps itself inside its parent's client area.
+FW_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
 
 using TWndMethod = TEvent<TMessage&>;
 using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;

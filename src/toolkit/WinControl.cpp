@@ -177,6 +177,7 @@ void TWinControl::CreateWnd() {
   FHandle = wnd;
   if (!FindControl(wnd)) AttachControl(wnd, this);
   SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()->Handle()), FALSE);
+  AlignControls();
   CreateChildHandles();
 }
 
@@ -222,6 +223,7 @@ void TWinControl::InsertControl(TControl* Control) {
     FTabList.push_back(w);
     if (FHandle) w->HandleNeeded();
   }
+  if (Control->GetAlign() != alNone) AlignControls();
 }
 
 void TWinControl::RemoveControl(TControl* Control) {
@@ -235,6 +237,47 @@ void TWinControl::RemoveControl(TControl* Control) {
   if (FMouseControl == Control) FMouseControl = nullptr;
   if (FCaptureControl == Control) FCaptureControl = nullptr;
   Control->FParent = nullptr;
+  if (Control->GetAlign() != alNone && !ComponentState().Contains(csDestroying)) AlignControls();
+}
+
+void TWinControl::AlignControls() {
+  if (FAligning || ComponentState().Contains(csLoading)) return;
+  RECT rest = ClientRect();
+  if (FHandle) GetClientRect(FHandle, &rest);
+  FAligning = true;
+  auto place = [&](TAlign Which) {
+    for (TControl* c : FControls) {
+      if (c->GetAlign() != Which || !c->GetVisible()) continue;
+      const int w = c->GetWidth(), h = c->GetHeight();
+      const int restW = std::max<int>(0, rest.right - rest.left);
+      const int restH = std::max<int>(0, rest.bottom - rest.top);
+      switch (Which) {
+        case alTop:
+          c->SetBounds(rest.left, rest.top, restW, h);
+          rest.top += h;
+          break;
+        case alBottom:
+          c->SetBounds(rest.left, rest.bottom - h, restW, h);
+          rest.bottom -= h;
+          break;
+        case alLeft:
+          c->SetBounds(rest.left, rest.top, w, restH);
+          rest.left += w;
+          break;
+        case alRight:
+          c->SetBounds(rest.right - w, rest.top, w, restH);
+          rest.right -= w;
+          break;
+        case alClient:
+          c->SetBounds(rest.left, rest.top, restW, restH);
+          break;
+        case alNone:
+          break;
+      }
+    }
+  };
+  for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) place(a);
+  FAligning = false;
 }
 
 TControl* TWinControl::ControlAtPos(POINT P) const {
@@ -282,6 +325,7 @@ void TWinControl::SortTabListByWantedOrder() {
 void TWinControl::Loaded() {
   TControl::Loaded();
   SortTabListByWantedOrder();
+  AlignControls();
 }
 
 void TWinControl::SetTabStop(bool Value) {
@@ -344,6 +388,7 @@ void TWinControl::SetBounds(int Left, int Top, int Width, int Height) {
   FHeight = Height < 0 ? 0 : Height;
   if (FHandle)
     SetWindowPos(FHandle, nullptr, FLeft, FTop, FWidth, FHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  RequestAlign();
 }
 
 void TWinControl::HandleWindowPos() {
@@ -636,6 +681,9 @@ void TWinControl::WndProc(TMessage& Message) {
       break;
     case WM_WINDOWPOSCHANGED:
       HandleWindowPos();
+      break;
+    case WM_SIZE:
+      AlignControls();
       break;
     default:
       if (IsMouseMessage(Message.Msg) && Message.Msg != WM_MOUSEWHEEL && RouteMouseToChild(Message))

@@ -63,6 +63,12 @@ class TWinControl : public TControl {
   TWinControl* FindNextControl(TWinControl* Current, bool Forward) const;
   void SelectNext(TWinControl* Current, bool Forward);
 
+  // Places the visible aligned children: top and bottom ones first, in
+  // child order, then left and right ones, then the client ones over the
+  // rest. Runs when the client area changes size and when an aligned
+  // child comes, goes or changes its alignment; not while loading.
+  void AlignControls();
+
   void Invalidate() override;
   void SetBounds(int Left, int Top, int Width, int Height) override;
   void Loaded() override;
@@ -131,4 +137,5 @@ class TWinControl : public TControl {
   TControl* FCaptureControl = nullptr;
   bool FTrackingLeave = false;
   bool FDestroyingHandle = false;
+  bool FAligning = false;
 };
