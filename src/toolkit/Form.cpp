@@ -1,5 +1,6 @@
 #include "toolkit/Form.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "toolkit/Application.h"
@@ -52,6 +53,37 @@ namespace {
 TApplication* ApplicationOf(const TComponent* Form) {
   if (auto* app = dynamic_cast<TApplication*>(Form->Owner())) return app;
   return Application;
+}
+
+// What the form's client area leaves to its MDI client once the controls
+// aligned along its edges (tool bars, status bars) have their places.
+RECT MDIClientArea(const TCustomForm& Form) {
+  RECT rest;
+  GetClientRect(Form.WindowHandle(), &rest);
+  for (int i = 0; i < Form.ControlCount(); ++i) {
+    TControl* c = Form.Controls(i);
+    if (!c->GetVisible()) continue;
+    RECT r = c->BoundsRect();
+    switch (c->GetAlign()) {
+      case alTop:
+        rest.top = std::max(rest.top, r.bottom);
+        break;
+      case alBottom:
+        rest.bottom = std::min(rest.bottom, r.top);
+        break;
+      case alLeft:
+        rest.left = std::max(rest.left, r.right);
+        break;
+      case alRight:
+        rest.right = std::min(rest.right, r.left);
+        break;
+      default:
+        break;
+    }
+  }
+  rest.right = std::max(rest.right, rest.left);
+  rest.bottom = std::max(rest.bottom, rest.top);
+  return rest;
 }
 
 }  // namespace
@@ -220,6 +252,7 @@ void TCustomForm::CreateMDIClient() {
   HMENU frameMenu = FMenu ? FMenu->Handle() : nullptr;
   FClient = std::make_unique<TMDIClient>(
       WindowHandle(), FWindowMenu && frameMenu ? FWindowMenu->Handle() : nullptr);
+  FClient->SetBounds(MDIClientArea(*this));
 }
 
 // An MDI parent's menu goes through its client, which keeps the list of
@@ -592,6 +625,14 @@ void TCustomForm::WndProc(TMessage& Message) {
     case CM_RELEASEFORM:
       Message.Result = kReleaseAccepted;
       return;
+    case WM_SIZE:
+      // The frame's default procedure would give the MDI client everything.
+      if (FClient) {
+        AlignControls();
+        FClient->SetBounds(MDIClientArea(*this));
+        return;
+      }
+      break;
     case WM_SETTEXT:
       TWinControl::WndProc(Message);
       // The window menu shows the new caption too.

@@ -18,6 +18,11 @@
 #include "toolkit/Menu.h"
 #include "toolkit/portable/ClassBuilder.h"
 
+// Rectangles compared in expectations.
+static bool operator==(const RECT& A, const RECT& B) {
+  return EqualRect(&A, &B) != 0;
+}
+
 namespace {
 
 class TFrameForm : public TForm {
@@ -63,6 +68,10 @@ const char* const kFrame = R"(object FrameForm: TFrameForm
   FormStyle = fsMDIForm
   Menu = MainMenu1
   WindowMenu = Window1
+  object StatusBar1: TStatusBar
+    SimplePanel = True
+    SimpleText = 'Ready'
+  end
   object MainMenu1: TMainMenu
     object Window1: TMenuItem
       Caption = '&Window'
@@ -141,10 +150,15 @@ TEST_F(MDIFormTest, ChildrenLiveInTheParentsClientAndAreListedInTheWindowMenu) {
   GetClassNameA(client, cls, sizeof cls);
   EXPECT_STREQ(cls, "MDIClient");
   EXPECT_EQ(GetParent(client), Frame->WindowHandle());
-  RECT area, frameClient;
+  // The client takes what the status bar along the bottom leaves.
+  RECT frameClient;
   GetClientRect(Frame->WindowHandle(), &frameClient);
-  area = WindowRectIn(client, Frame->WindowHandle());
-  EXPECT_TRUE(EqualRect(&area, &frameClient));
+  HWND status = FindWindowExA(Frame->WindowHandle(), nullptr, "TStatusBar", nullptr);
+  ASSERT_NE(status, nullptr);
+  RECT bar = WindowRectIn(status, Frame->WindowHandle());
+  RECT area = WindowRectIn(client, Frame->WindowHandle());
+  EXPECT_EQ(bar.bottom, frameClient.bottom);
+  EXPECT_EQ(area, (RECT{0, 0, frameClient.right, bar.top}));
 
   ASSERT_EQ(Frame->MDIChildCount(), 3);
   for (int i = 0; i < 3; ++i) {
