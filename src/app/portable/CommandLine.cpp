@@ -13,8 +13,9 @@ struct TSwitchSpec {
   const char* ValueName;
 };
 
-constexpr std::array<TSwitchSpec, 1> kSwitches{{
+constexpr std::array<TSwitchSpec, 2> kSwitches{{
     {"preview", false, nullptr},
+    {"skin", true, "FILE"},
 }};
 
 const TSwitchSpec* FindSwitch(std::string_view Name) {

@@ -1,5 +1,5 @@
 #pragma once
-// The program's command line: switches such as "/preview", written with
+// The program's command line: switches such as "/preview" or "/skin FILE", written with
 // "/" or "-" and in any case, some followed by a value. Each switch the
 // program knows is one line of a table in CommandLine.cpp.
 
@@ -25,6 +25,9 @@ class TCommandLine {
 
   // Opens the skin preview window instead of the main window.
   bool Preview() const { return Has("preview"); }
+  // "/skin FILE": start with the skin in FILE; "/skin none": skinning off.
+  bool HasSkin() const { return Has("skin"); }
+  std::string Skin() const { return Value("skin"); }
 
   // A switch by its name in lower case, without "/".
   bool Has(const std::string& Switch) const { return FSwitches.count(Switch) != 0; }

@@ -2,16 +2,22 @@
 
 #include "app/preview/PreviewGlyphs.h"
 #include "app/preview/PreviewMDIForm.h"
+#include "skin/engine/SkinData.h"
 #include "toolkit/Application.h"
 #include "toolkit/portable/ClassBuilder.h"
 
 const TClassInfo& TPreviewForm::StaticClass() {
   using F = TPreviewForm;
   static const TClassInfo info = TClassBuilder<F>("TPreviewForm", &TForm::StaticClass())
+                                     .Field("ToolBar1", &F::ToolBar1)
+                                     .Field("StatusBar1", &F::StatusBar1)
+                                     .Field("PageControl1", &F::PageControl1)
+                                     .Field("ListView1", &F::ListView1)
                                      .Field("MainMenu1", &F::MainMenu1)
                                      .Field("PopupMenu1", &F::PopupMenu1)
                                      .Field("MenuImages", &F::MenuImages)
                                      .Field("SaveDialog1", &F::SaveDialog1)
+                                     .Field("SkinData1", &F::SkinData1)
                                      .Field("SaveDialogButton", &F::SaveDialogButton)
                                      .Field("MessageBoxButton", &F::MessageBoxButton)
                                      .Field("MDIWindowButton", &F::MDIWindowButton)
@@ -32,20 +38,55 @@ FW_REGISTER_CLASS(TPreviewForm);
 void TPreviewForm::FormCreate(TObject*) {
   PreviewGlyphs::AddTo(*MenuImages);
   FillTree();
+  FillList();
 }
 
 void TPreviewForm::FillTree() {
   TTreeNodes& nodes = TreeView1->Items();
-  TTreeNode* skin = nodes.Add("Skin");
-  TTreeNode* frame = nodes.AddChild(skin, "Frame");
-  for (const char* part : {"Title bar", "Borders", "Title buttons"}) nodes.AddChild(frame, part);
-  TTreeNode* controls = nodes.AddChild(skin, "Controls");
+  auto add = [&](TTreeNode* Parent, const char* Text, bool Folder) {
+    TTreeNodes::TNodeLook look;
+    look.ImageIndex = look.SelectedIndex = Folder ? PreviewGlyphs::gOpen : PreviewGlyphs::gNew;
+    return nodes.AddChild(Parent, Text, nullptr, look);
+  };
+  TTreeNode* skin = add(nullptr, "Skin", true);
+  TTreeNode* frame = add(skin, "Frame", true);
+  for (const char* part : {"Title bar", "Borders", "Title buttons"}) add(frame, part, false);
+  TTreeNode* controls = add(skin, "Controls", true);
   for (const char* part : {"Buttons", "Check boxes", "Scroll bars", "Tabs"})
-    nodes.AddChild(controls, part);
-  nodes.AddChild(skin, "Menus");
+    add(controls, part, false);
+  TTreeNode* menus = add(skin, "Menus", true);
+  for (const char* part : {"Menu bar", "Pop-up menus"}) add(menus, part, false);
+  skin->Expand(false);
   frame->Expand(false);
   controls->Expand(false);
   TreeView1->SetSelected(frame);
+}
+
+void TPreviewForm::FillList() {
+  struct TRow {
+    const char* Name;
+    const char* Kind;
+    const char* Size;
+    int Image;
+  };
+  const TRow rows[] = {
+      {"Autumn.skn", "Skin", "84 KB", PreviewGlyphs::gSave},
+      {"Harbour.skn", "Skin", "112 KB", PreviewGlyphs::gSave},
+      {"Notes.txt", "Text", "2 KB", PreviewGlyphs::gNew},
+      {"Pictures", "Folder", "", PreviewGlyphs::gOpen},
+      {"Slate.skn", "Skin", "67 KB", PreviewGlyphs::gSave},
+      {"Templates", "Folder", "", PreviewGlyphs::gOpen},
+      {"Readme.txt", "Text", "5 KB", PreviewGlyphs::gNew},
+      {"Sunset.skn", "Skin", "91 KB", PreviewGlyphs::gSave},
+      {"Winter.skn", "Skin", "103 KB", PreviewGlyphs::gSave},
+  };
+  for (const TRow& row : rows) {
+    TListItem* item = ListView1->Items().Add(row.Name);
+    item->AddSubItem(row.Kind);
+    item->AddSubItem(row.Size);
+    item->SetImageIndex(row.Image);
+  }
+  ListView1->Items().Item(1)->SetSelected(true);
 }
 
 void TPreviewForm::SaveDialogClick(TObject*) {

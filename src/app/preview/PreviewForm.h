@@ -9,21 +9,32 @@
 #include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
 #include "toolkit/LabeledEdit.h"
+#include "toolkit/ListView.h"
 #include "toolkit/Menu.h"
+#include "toolkit/PageControl.h"
 #include "toolkit/SaveDialog.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/ToolBar.h"
 #include "toolkit/TreeView.h"
 
 class TPreviewMDIForm;
+class TSkinData;
 
 class TPreviewForm : public TForm {
   FW_CLASS(TPreviewForm)
  public:
   using TForm::TForm;
 
+  TToolBar* ToolBar1 = nullptr;
+  TStatusBar* StatusBar1 = nullptr;
+  TPageControl* PageControl1 = nullptr;
+  TListView* ListView1 = nullptr;
   TMainMenu* MainMenu1 = nullptr;
   TPopupMenu* PopupMenu1 = nullptr;
   TImageList* MenuImages = nullptr;
   TSaveDialog* SaveDialog1 = nullptr;
+  // Skins the window when the command line names a skin.
+  TSkinData* SkinData1 = nullptr;
   TButton* SaveDialogButton = nullptr;
   TButton* MessageBoxButton = nullptr;
   TButton* MDIWindowButton = nullptr;
@@ -46,6 +57,7 @@ class TPreviewForm : public TForm {
 
  private:
   void FillTree();
+  void FillList();
 
   TPreviewMDIForm* FMDIWindow = nullptr;
 };

@@ -68,6 +68,15 @@ void Draw(TCanvas& C, TGlyph Glyph) {
       C.TextOut(4, 1, "?");
       C.Brush().SetStyle(bsSolid);
       break;
+    case gBold:
+      C.Font().SetName("Arial");
+      C.Font().SetHeight(-15);
+      C.Font().SetColor(kInk);
+      C.Font().SetStyle(TFontStyles{fsBold});
+      C.Brush().SetStyle(bsClear);
+      C.TextOut(3, 0, "B");
+      C.Brush().SetStyle(bsSolid);
+      break;
     case gCount:
       break;
   }

@@ -6,7 +6,7 @@ class TImageList;
 
 namespace PreviewGlyphs {
 
-enum TGlyph { gNew, gOpen, gSave, gCut, gCopy, gPaste, gHelp, gCount };
+enum TGlyph { gNew, gOpen, gSave, gCut, gCopy, gPaste, gHelp, gBold, gCount };
 
 // Adds the glyphs to Images (16 x 16) in TGlyph order.
 void AddTo(TImageList& Images);

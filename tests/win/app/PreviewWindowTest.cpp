@@ -13,6 +13,7 @@
 
 #include "MainWindowDriver.h"
 #include "app/preview/PreviewForm.h"
+#include "app/preview/PreviewGlyphs.h"
 #include "app/preview/PreviewMDIForm.h"
 #include "common/SyntheticInput.h"
 #include "toolkit/Application.h"
@@ -152,8 +153,12 @@ TEST_F(PreviewWindowTest, OpensWithEveryControlKindLaidOutTidily) {
 
   std::set<std::string> kinds;
   for (int i = 0; i < Form->ComponentCount(); ++i) kinds.insert(Form->Component(i)->ClassName());
-  for (const char* kind : {"TLabel", "TLabeledEdit", "TButton", "TTreeView", "TMainMenu",
-                           "TPopupMenu", "TImageList", "TSaveDialog"})
+  for (const char* kind :
+       {"TLabel",         "TLabeledEdit", "TEdit",           "TButton",      "TTreeView",
+        "TMainMenu",      "TPopupMenu",   "TImageList",      "TSaveDialog",  "TToolBar",
+        "TToolButton",    "TStatusBar",   "TPageControl",    "TTabSheet",    "TProgressBar",
+        "TTrackBar",      "TUpDown",      "TDateTimePicker", "TMediaPlayer", "TListView",
+        "THeaderControl", "TTabControl"})
     EXPECT_EQ(kinds.count(kind), 1u) << kind << " is missing";
 
   // The window fits on the screen and nothing in it is clipped or covered.
@@ -163,11 +168,18 @@ TEST_F(PreviewWindowTest, OpensWithEveryControlKindLaidOutTidily) {
   EXPECT_GE(window.top, 0);
   EXPECT_LE(window.right, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_LE(window.bottom, GetSystemMetrics(SM_CYSCREEN));
-  ExpectTidyLayout(Form);
+  // Page by page.
+  for (int i = 0; i < Form->PageControl1->PageCount(); ++i) {
+    Form->PageControl1->SetActivePageIndex(i);
+    PumpMessages(50);
+    SCOPED_TRACE(Form->PageControl1->Pages(i)->GetText());
+    ExpectTidyLayout(Form);
+  }
 
   // The menu images were drawn, one per glyph.
-  EXPECT_EQ(Form->MenuImages->Count(), 7);
+  EXPECT_EQ(Form->MenuImages->Count(), PreviewGlyphs::gCount);
   EXPECT_GT(Form->TreeView1->Items().Count(), 5);
+  EXPECT_GT(Form->ListView1->Items().Count(), 5);
 }
 
 TEST_F(PreviewWindowTest, ButtonsOpenTheDialogsAndTheMDIWindow) {
