@@ -17,6 +17,7 @@
 #include "app/preview/PreviewMDIForm.h"
 #include "common/SyntheticInput.h"
 #include "toolkit/Application.h"
+#include "toolkit/TabSheet.h"
 
 namespace {
 
@@ -85,6 +86,13 @@ class TWindowAnswer {
   std::thread FThread;
 };
 
+COLORREF PixelOf(HWND Wnd, int X, int Y) {
+  HDC dc = GetDC(Wnd);
+  COLORREF c = GetPixel(dc, X, Y);
+  ReleaseDC(Wnd, dc);
+  return c;
+}
+
 bool ShowsOnScreen(TControl* Control) {
   if (auto* w = dynamic_cast<TWinControl*>(Control))
     return w->WindowHandle() && IsWindowVisible(w->WindowHandle());
@@ -118,6 +126,7 @@ class PreviewWindowTest : public ::testing::Test {
   void SetUp() override {
     Application->Initialize();
     Application->OnException = TExceptionEvent(&Shown, &TShownMessages::Record);
+    App.OnException = Application->OnException;
     ASSERT_TRUE(App.CreateForm(Form));
     Form->Show();
     PumpMessages(200);
@@ -175,6 +184,13 @@ TEST_F(PreviewWindowTest, OpensWithEveryControlKindLaidOutTidily) {
     SCOPED_TRACE(Form->PageControl1->Pages(i)->GetText());
     ExpectTidyLayout(Form);
   }
+
+  // Beside the tabs the window's colour shows.
+  HWND pages = Form->PageControl1->WindowHandle();
+  RECT strip;
+  GetClientRect(pages, &strip);
+  RedrawWindow(pages, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(PixelOf(pages, strip.right - 12, 6), GetSysColor(COLOR_BTNFACE));
 
   // The menu images were drawn, one per glyph.
   EXPECT_EQ(Form->MenuImages->Count(), PreviewGlyphs::gCount);
