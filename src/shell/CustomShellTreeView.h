@@ -192,6 +192,9 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   std::unique_ptr<TImageList> FSystemImages;
   // The list the notifier watches (it refers to it, the tree owns it).
   TIDListHolder FWatchedRoot;
+  std::string FWatchedRootPath;
+  // Whether nodes can show folders outside the watched root.
+  bool FShowsFoldersOutsideRoot = true;
   TVintoShellChangeNotifier* FNotifier = nullptr;
   bool FRebuilding = false;
   bool FRefreshing = false;
