@@ -1,9 +1,13 @@
 #include "app/preview/PreviewForm.h"
 
+#include <string>
+#include <utility>
+
 #include "app/preview/PreviewGlyphs.h"
 #include "app/preview/PreviewMDIForm.h"
 #include "skin/engine/SkinData.h"
 #include "toolkit/Application.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/portable/ClassBuilder.h"
 
 const TClassInfo& TPreviewForm::StaticClass() {
@@ -13,6 +17,11 @@ const TClassInfo& TPreviewForm::StaticClass() {
                                      .Field("StatusBar1", &F::StatusBar1)
                                      .Field("PageControl1", &F::PageControl1)
                                      .Field("ListView1", &F::ListView1)
+                                     .Field("Memo1", &F::Memo1)
+                                     .Field("ListBox1", &F::ListBox1)
+                                     .Field("CutSpeed", &F::CutSpeed)
+                                     .Field("CopySpeed", &F::CopySpeed)
+                                     .Field("PasteSpeed", &F::PasteSpeed)
                                      .Field("MainMenu1", &F::MainMenu1)
                                      .Field("PopupMenu1", &F::PopupMenu1)
                                      .Field("MenuImages", &F::MenuImages)
@@ -22,9 +31,6 @@ const TClassInfo& TPreviewForm::StaticClass() {
                                      .Field("MessageBoxButton", &F::MessageBoxButton)
                                      .Field("MDIWindowButton", &F::MDIWindowButton)
                                      .Field("TreeView1", &F::TreeView1)
-                                     .Field("NormalEdit", &F::NormalEdit)
-                                     .Field("ReadOnlyEdit", &F::ReadOnlyEdit)
-                                     .Field("DisabledEdit", &F::DisabledEdit)
                                      .Method("FormCreate", &F::FormCreate)
                                      .Method("SaveDialogClick", &F::SaveDialogClick)
                                      .Method("MessageBoxClick", &F::MessageBoxClick)
@@ -39,6 +45,34 @@ void TPreviewForm::FormCreate(TObject*) {
   PreviewGlyphs::AddTo(*MenuImages);
   FillTree();
   FillList();
+  FillText();
+  const std::pair<TSpeedButton*, PreviewGlyphs::TGlyph> glyphs[] = {
+      {CutSpeed, PreviewGlyphs::gCut},
+      {CopySpeed, PreviewGlyphs::gCopy},
+      {PasteSpeed, PreviewGlyphs::gPaste}};
+  for (const auto& [button, glyph] : glyphs) {
+    TBitmap bitmap;
+    PreviewGlyphs::DrawGlyph(bitmap, glyph);
+    button->SetGlyph(&bitmap);
+  }
+}
+
+// Enough text that the memo and the list box scroll both ways.
+void TPreviewForm::FillText() {
+  TStrings& lines = *Memo1->GetLines();
+  lines.Add("A memo with more lines than it can show,");
+  lines.Add(
+      "and lines far longer than it is wide, so that both of its scroll bars have "
+      "something to do.");
+  for (int i = 1; i <= 12; ++i)
+    lines.Add("Line " + std::to_string(i) + " of the memo's text, with a few words more.");
+  TStrings& items = *ListBox1->GetItems();
+  const char* const names[] = {"Autumn", "Harbour", "Slate",  "Sunset", "Winter",
+                               "Meadow", "Granite", "Copper", "Linen",  "Midnight",
+                               "Pebble", "Saffron", "Willow", "Ember",  "Glacier"};
+  for (const char* name : names)
+    items.Add(std::string(name) + ".skn - a skin whose name and description run past the edge");
+  ListBox1->SetItemIndex(2);
 }
 
 void TPreviewForm::FillTree() {

@@ -5,6 +5,8 @@
 // window, so that a skin author can judge a skin as a whole.
 
 #include "toolkit/Button.h"
+#include "toolkit/CustomListBox.h"
+#include "toolkit/CustomMemo.h"
 #include "toolkit/Form.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
@@ -13,6 +15,7 @@
 #include "toolkit/Menu.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/SaveDialog.h"
+#include "toolkit/SpeedButton.h"
 #include "toolkit/StatusBar.h"
 #include "toolkit/ToolBar.h"
 #include "toolkit/TreeView.h"
@@ -29,6 +32,11 @@ class TPreviewForm : public TForm {
   TStatusBar* StatusBar1 = nullptr;
   TPageControl* PageControl1 = nullptr;
   TListView* ListView1 = nullptr;
+  TMemo* Memo1 = nullptr;
+  TListBox* ListBox1 = nullptr;
+  TSpeedButton* CutSpeed = nullptr;
+  TSpeedButton* CopySpeed = nullptr;
+  TSpeedButton* PasteSpeed = nullptr;
   TMainMenu* MainMenu1 = nullptr;
   TPopupMenu* PopupMenu1 = nullptr;
   TImageList* MenuImages = nullptr;
@@ -39,9 +47,6 @@ class TPreviewForm : public TForm {
   TButton* MessageBoxButton = nullptr;
   TButton* MDIWindowButton = nullptr;
   TTreeView* TreeView1 = nullptr;
-  TLabeledEdit* NormalEdit = nullptr;
-  TLabeledEdit* ReadOnlyEdit = nullptr;
-  TLabeledEdit* DisabledEdit = nullptr;
 
   // The MDI window while it is open.
   TPreviewMDIForm* MDIWindow() const { return FMDIWindow; }
@@ -58,6 +63,7 @@ class TPreviewForm : public TForm {
  private:
   void FillTree();
   void FillList();
+  void FillText();
 
   TPreviewMDIForm* FMDIWindow = nullptr;
 };

@@ -84,18 +84,22 @@ void Draw(TCanvas& C, TGlyph Glyph) {
 
 }  // namespace
 
+void DrawGlyph(TBitmap& Target, TGlyph Glyph) {
+  Target.SetPixelFormat(pf24bit);
+  Target.SetSize(16, 16);
+  TCanvas& canvas = Target.Canvas();
+  canvas.Brush().SetColor(kKey);
+  canvas.FillRect(RECT{0, 0, 16, 16});
+  Draw(canvas, Glyph);
+  GdiFlush();
+}
+
 void AddTo(TImageList& Images) {
   Images.SetWidth(16);
   Images.SetHeight(16);
   for (int g = 0; g < gCount; ++g) {
     TBitmap bitmap;
-    bitmap.SetPixelFormat(pf24bit);
-    bitmap.SetSize(16, 16);
-    TCanvas& canvas = bitmap.Canvas();
-    canvas.Brush().SetColor(kKey);
-    canvas.FillRect(RECT{0, 0, 16, 16});
-    Draw(canvas, static_cast<TGlyph>(g));
-    GdiFlush();
+    DrawGlyph(bitmap, static_cast<TGlyph>(g));
     // A copy that no device context holds, for the image list to read.
     TBitmap copy;
     copy.Assign(bitmap);
