@@ -8,8 +8,10 @@
 
 #include "shell/DirectoryWatcher.h"
 #include "shell/FolderChildren.h"
+#include "shell/ShellDropTarget.h"
 #include "shell/ShellModule.h"
 #include "shell/ShellTreeFollower.h"
+#include "shell/ShellTreeOle.h"
 #include "toolkit/Screen.h"
 #include "toolkit/portable/ClassBuilder.h"
 #include "toolkit/portable/ColorNames.h"
@@ -194,7 +196,8 @@ const TClassInfo& TCustomVintoShellTreeView::StaticClass() {
 TCustomVintoShellTreeView::TCustomVintoShellTreeView(TComponent* AOwner)
     : TCustomTreeView(AOwner),
       FSystemImages(std::make_unique<TImageList>(nullptr)),
-      FNotifier(new TVintoShellChangeNotifier(this)) {
+      FNotifier(new TVintoShellChangeNotifier(this)),
+      FOle(std::make_unique<TVintoShellTreeOle>(*this)) {
   SetChangeDelay(50);
   SetRightClickSelect(true);
   SHFILEINFOA info{};
@@ -600,11 +603,34 @@ void TCustomVintoShellTreeView::DoContextPopup(POINT MousePos, bool& Handled) {
   TCustomTreeView::DoContextPopup(MousePos, Handled);
 }
 
-// The shell's own menu for the node comes with the context-menu support of
-// the shell components; a tree without it leaves the request to the
-// framework (its pop-up menu, if any).
-bool TCustomVintoShellTreeView::ShowShellContextMenu(POINT) {
-  return false;
+bool TCustomVintoShellTreeView::ShowShellContextMenu(POINT MousePos) {
+  return FOle->ShowContextMenu(MousePos);
+}
+
+bool TCustomVintoShellTreeView::RegisterDropTarget() {
+  return FOle->RegisterDropTarget();
+}
+
+void TCustomVintoShellTreeView::RevokeDropTarget() {
+  FOle->RevokeDropTarget();
+}
+
+IDropTarget* TCustomVintoShellTreeView::DropTarget() const {
+  return FOle->DropTarget();
+}
+
+// A drag the control reports starts an OLE drag of the node's item.
+bool TCustomVintoShellTreeView::BeginOleDrag(TMessage& Message) {
+  if (!FOleDragEnabled || Message.LParam == kEngineMessageTag) return false;
+  auto* info = reinterpret_cast<NMTREEVIEWA*>(Message.LParam);
+  const UINT code = info->hdr.code;
+  const bool left = code == TVN_BEGINDRAGA || code == TVN_BEGINDRAGW;
+  const bool right = code == TVN_BEGINRDRAGA || code == TVN_BEGINRDRAGW;
+  if (!left && !right) return false;
+  // The node field lies alike in the ANSI and the wide form.
+  FOle->BeginDrag(reinterpret_cast<TTreeNode*>(info->itemNew.lParam),
+                  left ? MK_LBUTTON : MK_RBUTTON);
+  return true;
 }
 
 // ---- Window -------------------------------------------------------------
@@ -652,7 +678,10 @@ void TCustomVintoShellTreeView::WndProc(TMessage& Message) {
     WatchOpenFolders();
     return;
   }
-  if (Message.Msg == CN_NOTIFY && ProvideIcons(Message)) return;
+  if (Message.Msg == CN_NOTIFY && (ProvideIcons(Message) || BeginOleDrag(Message))) return;
+  if (FOle->SwallowsMouseMessage(Message.Msg)) return;
+  // An open shell menu draws its owner-drawn entries first.
+  FOle->MenuMessage(Message.Msg, Message.WParam, Message.LParam);
   TCustomTreeView::WndProc(Message);
 }
 
