@@ -319,6 +319,20 @@ bool TToolBar::HandleNotify(TMessage& Message) {
     case NM_CUSTOMDRAW:
       Message.Result = HandleCustomDraw(*reinterpret_cast<NMTBCUSTOMDRAW*>(Message.LParam));
       return true;
+    case TBN_GETINFOTIPA: {
+      // A button's hint is its tool tip.
+      auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(Message.LParam);
+      if (TToolButton* button = ButtonByCommand(tip->iItem); button && tip->cchTextMax > 0)
+        lstrcpynA(tip->pszText, button->GetHint().c_str(), tip->cchTextMax);
+      return true;
+    }
+    case TBN_GETINFOTIPW: {
+      auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(Message.LParam);
+      if (TToolButton* button = ButtonByCommand(tip->iItem); button && tip->cchTextMax > 0)
+        MultiByteToWideChar(CP_ACP, 0, button->GetHint().c_str(), -1, tip->pszText,
+                            tip->cchTextMax);
+      return true;
+    }
     case TBN_DROPDOWN: {
       auto* info = reinterpret_cast<NMTOOLBARA*>(Message.LParam);
       if (TToolButton* button = ButtonByCommand(info->iItem)) button->CheckMenuDropdown();

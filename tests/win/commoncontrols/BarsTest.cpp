@@ -105,6 +105,19 @@ TEST_F(BarsTest, ToolButtonsClickCheckAndDropTheirMenuDown) {
   EXPECT_EQ(Events.Count("popup"), 1);
   EXPECT_EQ(Events.Count("click Drop"), 0);
 
+  // Resting the mouse on a button shows its hint as the tool tip.
+  check->SetHint("Bold text");
+  POINT over = CenterOf(check->BoundsRect());
+  ClientToScreen(wnd, &over);
+  SetCursorPos(over.x, over.y);
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, over);
+  HWND tip = reinterpret_cast<HWND>(SendMessageA(wnd, TB_GETTOOLTIPS, 0, 0));
+  ASSERT_NE(tip, nullptr);
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000));
+  char tipText[64] = {};
+  GetWindowTextA(tip, tipText, sizeof tipText);
+  EXPECT_STREQ(tipText, "Bold text");
+
   // Disabled: the system control no longer clicks it.
   plain->SetEnabled(false);
   EXPECT_FALSE(SendMessageA(wnd, TB_ISBUTTONENABLED, plain->Command(), 0));
