@@ -307,7 +307,13 @@ LRESULT TToolBar::HandleCustomDraw(NMTBCUSTOMDRAW& Draw) {
       for (const auto& [bit, flag] : flags)
         if (s & bit) state.Include(flag);
       TBound bound(FCanvas, Draw.nmcd.hdc);
-      return CustomDrawButton(button, state) ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
+      FCanvas.Font().Assign(*GetFont());
+      FCanvas.Font().SetColor(static_cast<int>(Draw.clrText));
+      if (!CustomDrawButton(button, state)) return CDRF_SKIPDEFAULT;
+      // The handler painted the face; the system control adds the glyph and
+      // the caption in the canvas's font colour.
+      Draw.clrText = Draw.clrTextHighlight = ColorToRGB(FCanvas.Font().GetColor());
+      return CDRF_DODEFAULT | TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND;
     }
   }
   return CDRF_DODEFAULT;

@@ -17,9 +17,15 @@ struct TBarEvents : TEventLog {
   void ItemClicked(TObject* Sender) { Note("item " + static_cast<TComponent*>(Sender)->GetName()); }
   void Popup(TObject*) { Note("popup"); }
   void DrawBar(TToolBar*, const RECT&, bool& DefaultDraw) { Note("draw bar"); }
-  void DrawButton(TToolBar*, TToolButton* Button, TCustomDrawState, bool& DefaultDraw) {
+  // "Owned" is painted wholly here; "Faced" gets a red face under the
+  // bar's own caption, drawn in blue.
+  void DrawButton(TToolBar* Bar, TToolButton* Button, TCustomDrawState, bool& DefaultDraw) {
     Note("draw " + Button->GetName());
     DefaultDraw = Button->GetName() != "Owned";
+    if (Button->GetName() != "Faced") return;
+    Bar->Canvas().Brush().SetColor(0x0000FF);
+    Bar->Canvas().FillRect(Button->BoundsRect());
+    Bar->Canvas().Font().SetColor(0xFF0000);
   }
 };
 
@@ -153,8 +159,11 @@ TEST_F(BarsTest, MenuOfAToolBarBecomesButtonsThatOpenTheItems) {
 
 TEST_F(BarsTest, OwnerDrawsTheBarAndTheButtonsItAsksFor) {
   auto* bar = Make<TToolBar>(0, 0, 0, 29);
+  bar->SetShowCaptions(true);
   AddButton(bar, "Native", tbsButton);
   TToolButton* owned = AddButton(bar, "Owned", tbsButton);
+  TToolButton* faced = AddButton(bar, "Faced", tbsButton);
+  faced->SetText("WWWW");
   bar->OnCustomDraw = TTBCustomDrawEvent(&Events, &TBarEvents::DrawBar);
   bar->OnCustomDrawButton = TTBCustomDrawBtnEvent(&Events, &TBarEvents::DrawButton);
   RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -162,6 +171,17 @@ TEST_F(BarsTest, OwnerDrawsTheBarAndTheButtonsItAsksFor) {
   EXPECT_GE(Events.Count("draw bar"), 1);
   EXPECT_GE(Events.Count("draw Native"), 1);
   EXPECT_GE(Events.Count("draw Owned"), 1);
+  // The face stays as the handler drew it, the caption lies over it.
+  RECT r = faced->BoundsRect();
+  int red = 0, blue = 0;
+  for (int y = r.top + 2; y < r.bottom - 2; ++y)
+    for (int x = r.left + 2; x < r.right - 2; ++x) {
+      COLORREF c = PixelOf(bar->Handle(), x, y);
+      red += c == RGB(255, 0, 0);
+      blue += GetBValue(c) > 160 && GetRValue(c) < 90 && GetGValue(c) < 90;
+    }
+  EXPECT_GT(red, (r.right - r.left) * (r.bottom - r.top) / 3);
+  EXPECT_GT(blue, 5);
   // The published events are found by name, as the skin engine looks them up.
   const TPropInfo* info = bar->ClassType().FindProperty("OnCustomDrawButton");
   ASSERT_NE(info, nullptr);
