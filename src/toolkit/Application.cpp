@@ -59,9 +59,14 @@ void TApplication::Terminate() {
 
 bool TApplication::IsTabNavigation(const MSG& Msg) {
   if (Msg.message != WM_KEYDOWN || Msg.wParam != VK_TAB) return false;
-  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  if (GetKeyState(VK_MENU) < 0) return false;
   TWinControl* focused = FindControl(Msg.hwnd);
   if (!focused) return false;
+  if (GetKeyState(VK_CONTROL) < 0) {
+    for (TWinControl* c = focused; c; c = c->Parent())
+      if (c->Perform(CM_DIALOGKEY, VK_TAB, 0) != 0) return true;
+    return false;
+  }
   TCustomForm* form = GetParentForm(focused);
   if (!form) return false;
   form->SelectNext(focused, GetKeyState(VK_SHIFT) >= 0);
