@@ -1,11 +1,16 @@
 #include "skin/engine/SkinData.h"
 
+#include <commctrl.h>
+
 #include <fstream>
 #include <iterator>
 
 #include "skin/archive/SkinStream.h"
 #include "skin/definition/SkinBlobLoader.h"
+#include "skin/engine/SkinManager.h"
+#include "skin/engine/SystemFunctions.h"
 #include "skin/render/WinSkinSystem.h"
+#include "toolkit/Form.h"
 #include "toolkit/portable/ClassBuilder.h"
 
 const TClassInfo& TSkinData::StaticClass() {
@@ -168,7 +173,16 @@ const std::vector<std::string>& TSkinData::DefaultSkin3rd() {
 }
 
 TSkinData::TSkinData(TComponent* AOwner)
-    : TComponent(AOwner), FSkinControls(DefaultSkinControls()), FSkin3rd(DefaultSkin3rd()) {}
+    : TComponent(AOwner), FSkinControls(DefaultSkinControls()), FSkin3rd(DefaultSkin3rd()) {
+  FCheckMarks = ImageList_LoadImageA(GetModuleHandleA(nullptr), "TESSERAMENU", 16, 0,
+                                     RGB(255, 255, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
+  FMaximisedSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+}
+
+TSkinData::~TSkinData() {
+  if (TSkinManage* manager = TSkinManage::Instance()) manager->UnregisterSkinData(this);
+  if (FCheckMarks) ImageList_Destroy(FCheckMarks);
+}
 
 std::string TSkinData::GetSkinStore() const {
   return Designing() && !FSkinBuffer.empty() ? "(Good)" : "(none)";
@@ -208,4 +222,128 @@ void TSkinData::SetSkinFile(const std::string& Value) {
   if (!file) return;
   FSkinBuffer.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   LoadSkin();
+  ApplySkin();
+}
+
+void TSkinData::ApplySkin() {
+  if (Designing() || Reading()) return;
+  const bool existed = TSkinManage::Instance() != nullptr;
+  TSkinManage& manager = TSkinManage::Ensure();
+  if (!existed) manager.RegisterSkinData(this);
+  manager.SetPendingSkinData(this);
+  manager.RefreshFormsOfSkinData();
+  if (manager.State() != TSkinManage::msCreated)
+    manager.ScheduleAction(TSkinManage::saRefresh, 250);
+}
+
+void TSkinData::SetActive(bool Value) {
+  if (Value == FActive) return;
+  FActive = Value;
+  if (Designing() || Reading()) return;
+  TSkinManage* manager = TSkinManage::Instance();
+  if (!manager) return;  // not started yet: start-up reads the value
+  switch (FSkinFormtype) {
+    case sfMainform:
+      if (Value && FSkinNotLoaded) return;
+      manager->SetPendingSkinData(this);
+      manager->ScheduleAction(Value ? TSkinManage::saActivate : TSkinManage::saDeactivate, 250);
+      if (Value) manager->SetState(TSkinManage::msRunning);
+      break;
+    case sfOnlyThisForm:
+      manager->SetPendingSkinData(this);
+      if (Value && FSkinNotLoaded) return;
+      manager->ScheduleAction(Value ? TSkinManage::saActivate : TSkinManage::saDeactivate, 250);
+      break;
+    default:
+      break;
+  }
+}
+
+void TSkinData::FormVeto(HWND Window, const std::string& ClassName, bool& DoSkin) {
+  FVetoWindow = Window;
+  if (OnFormSkin.Assigned()) {
+    OnFormSkin(this, ClassName, DoSkin);
+    return;
+  }
+  if (ClassName == "SysMonthCal32") DoSkin = false;
+  if (FSkinControls.Contains(xcFastReport) && ClassName.rfind("Tfr", 0) == 0) DoSkin = false;
+}
+
+void TSkinData::FireSkinChanged() {
+  OnSkinChanged(this);
+}
+
+bool TSkinData::ScrollBarInfo(HWND Window, LONG ObjectId, SCROLLBARINFO& Info) const {
+  return SystemFunctions::ScrollBarInfo(Window, ObjectId, Info);
+}
+
+void TSkinData::TrackLeave(HWND Window) const {
+  SystemFunctions::TrackLeave(Window);
+}
+
+void TSkinData::Loaded() {
+  TComponent::Loaded();
+  if (Designing()) return;
+  if (!SystemFunctions::HasScrollBarInfo()) FSkinControls.Exclude(xcScrollbar);
+  TSkinManage::Ensure().RegisterSkinData(this);
+  FCaptionFont = SystemFunctions::CaptionLogFont();
+  if (FSkinFormtype == sfMainform)
+    StartMainForm();
+  else
+    StartOwnFormOnly();
+}
+
+void TSkinData::StartOwnFormOnly() {
+  TSkinManage& manager = TSkinManage::Ensure();
+  manager.SetActive(true);
+  manager.SetState(manager.State() + 1);
+  auto* form = dynamic_cast<TWinControl*>(Owner());
+  if (form && FActive && form->WindowHandle()) manager.SkinTopLevelWindow(form->WindowHandle());
+}
+
+void TSkinData::StartMainForm() {
+  TSkinManage& manager = TSkinManage::Ensure();
+  manager.InstallCreationHook();
+  if (FActive) {
+    if (FSkinNotLoaded) {
+      FActive = false;
+    } else {
+      manager.SetPendingSkinData(this);
+      manager.ScheduleAction(TSkinManage::saActivate, 250);
+    }
+  }
+  if (FSkinControls.Contains(xcMainMenu))
+    FSkinControls.Exclude(xcMenuItem);
+  else
+    FSkinControls.Exclude(xcSystemMenu);
+  TakeApplicationIcon();
+}
+
+// The application's small icon (the main window's small icon, else its
+// large one, else the program's first icon) drawn on magenta.
+void TSkinData::TakeApplicationIcon() {
+  const int w = GetSystemMetrics(SM_CXSMICON), h = GetSystemMetrics(SM_CYSMICON);
+  HICON icon = nullptr;
+  if (auto* form = dynamic_cast<TWinControl*>(Owner()); form && form->WindowHandle()) {
+    icon = reinterpret_cast<HICON>(SendMessageA(form->WindowHandle(), WM_GETICON, ICON_SMALL, 0));
+    if (!icon)
+      icon = reinterpret_cast<HICON>(SendMessageA(form->WindowHandle(), WM_GETICON, ICON_BIG, 0));
+  }
+  TIconHandle owned;
+  if (!icon) {
+    owned.Reset(static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, w, h, 0)));
+    icon = owned.Get();
+  }
+  HDC screen = GetDC(nullptr);
+  TDCHandle dc(CreateCompatibleDC(screen));
+  FApplicationIcon.Reset(CreateCompatibleBitmap(screen, w, h));
+  ReleaseDC(nullptr, screen);
+  if (!dc || !FApplicationIcon) return;
+  HGDIOBJ old = SelectObject(dc.Get(), FApplicationIcon.Get());
+  TBrushHandle key(CreateSolidBrush(RGB(255, 0, 255)));
+  RECT all{0, 0, w, h};
+  FillRect(dc.Get(), &all, key.Get());
+  if (icon) DrawIconEx(dc.Get(), 0, 0, icon, w, h, 0, nullptr, DI_NORMAL);
+  SelectObject(dc.Get(), old);
 }

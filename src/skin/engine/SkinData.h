@@ -3,12 +3,14 @@
 // form description as "SkinStream", or read from SkinFile), the skin parsed
 // from it, and the switches that say what is skinned.
 //
-// Only loading is done here. Nothing in the program skins windows yet: there
-// is no window manager, so Active is stored and read back and has no effect,
-// the events are stored and never fired, and a new SkinFile is loaded but
-// not applied to any window.
+// The component never skins or unskins a window itself (except, for the
+// kinds that skin only their own form, that form at start): switching
+// Active and loading a new skin are requests to the window manager, which
+// carries them out on its timer.
 
 #include <windows.h>
+// (needs windows.h first)
+#include <commctrl.h>
 
 #include <cstdint>
 #include <string>
@@ -18,6 +20,7 @@
 #include "skin/archive/Bytes.h"
 #include "skin/definition/ParsedSkin.h"
 #include "toolkit/Control.h"
+#include "toolkit/GdiHandle.h"
 #include "toolkit/portable/Component.h"
 
 FW_ENUM(TSkinOption, xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround,
@@ -47,8 +50,10 @@ class TSkinData : public TComponent {
   static TSkinControlTypes DefaultSkinControls();
   static const std::vector<std::string>& DefaultSkin3rd();
 
+  ~TSkinData() override;
+
   bool GetActive() const { return FActive; }
-  void SetActive(bool Value) { FActive = Value; }
+  void SetActive(bool Value);
   int GetDisableTag() const { return FDisableTag; }
   void SetDisableTag(int Value) { FDisableTag = Value; }
   TSkinControlTypes GetSkinControls() const { return FSkinControls; }
@@ -58,8 +63,9 @@ class TSkinData : public TComponent {
   std::vector<std::string> GetSkin3rd() const { return FSkin3rd; }
   void SetSkin3rd(const std::vector<std::string>& Value) { FSkin3rd = Value; }
   std::string GetSkinFile() const { return FSkinFile; }
-  // At run time a file that exists replaces the skin buffer and is loaded;
-  // a missing file changes nothing but the name.
+  // At run time a file that exists replaces the skin buffer, is loaded and
+  // applied to the windows this component skins; a missing file changes
+  // nothing but the name.
   void SetSkinFile(const std::string& Value);
   // "(Good)" in a designer with a skin embedded, "(none)" otherwise.
   std::string GetSkinStore() const;
@@ -86,6 +92,32 @@ class TSkinData : public TComponent {
   // Loads the skin buffer into the parsed skin; false when there is no
   // skin to load or its archive is not understood (the user has been told).
   bool LoadSkin();
+  // Re-skins every window skinned with this component (after a new skin
+  // was loaded).
+  void ApplySkin();
+  // The per-window veto, asked by the manager with its preliminary
+  // decision in DoSkin.
+  void FormVeto(HWND Window, const std::string& ClassName, bool& DoSkin);
+  void FireSkinChanged();
+  // The optional system functions: false, or nothing, where the system
+  // lacks them.
+  bool ScrollBarInfo(HWND Window, LONG ObjectId, SCROLLBARINFO& Info) const;
+  void TrackLeave(HWND Window) const;
+
+  // Start-up once the form description is read.
+  void Loaded() override;
+
+  // The window asked about in the latest veto.
+  HWND VetoWindow() const { return FVetoWindow; }
+  // Frame painting of the skinned windows; switched off while a menu change
+  // passes through the native window procedure.
+  bool FramePainting = true;
+  const LOGFONTA& CaptionFont() const { return FCaptionFont; }
+  // The check-mark images of menus (four 16 x 16 images, white as mask).
+  HIMAGELIST CheckMarks() const { return FCheckMarks; }
+  // The application's small icon on magenta.
+  HBITMAP ApplicationIcon() const { return FApplicationIcon.Get(); }
+  SIZE MaximisedSize() const { return FMaximisedSize; }
 
   // The compressed skin, without the stream's length prefix.
   const TBytes& SkinBuffer() const { return FSkinBuffer; }
@@ -94,6 +126,10 @@ class TSkinData : public TComponent {
 
  private:
   bool Designing() const { return ComponentState().Contains(csDesigning); }
+  bool Reading() const { return ComponentState().Contains(csLoading); }
+  void StartMainForm();
+  void StartOwnFormOnly();
+  void TakeApplicationIcon();
 
   bool FActive = false;
   int FDisableTag = 99;
@@ -108,4 +144,9 @@ class TSkinData : public TComponent {
   TBytes FSkinBuffer;
   bool FSkinNotLoaded = true;
   TParsedSkin FSkin;
+  HWND FVetoWindow = nullptr;
+  LOGFONTA FCaptionFont{};
+  HIMAGELIST FCheckMarks = nullptr;
+  TBitmapHandle FApplicationIcon;
+  SIZE FMaximisedSize{};
 };

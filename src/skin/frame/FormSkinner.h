@@ -1,0 +1,241 @@
+#pragma once
+// Takes over one top-level window, MDI child or dialog and draws its whole
+// non-client area from the skin. The window procedure is replaced; the
+// client area is redefined through WM_NCCALCSIZE; hit tests and non-client
+// painting are answered here; where the border images have transparent
+// parts the window gets a region. Everything changed (window procedure,
+// the form object's WindowProc, the MDI client's procedure, region, style
+// bits, colour, size) is recorded where it is changed and given back by
+// UnskinWindow.
+//
+// The title buttons, the skinned menu bar and the system menu are not
+// attached yet: their messages go to the native procedure, which moves,
+// sizes and double-clicks the window as usual.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/ControlTypes.h"
+#include "toolkit/GdiHandle.h"
+#include "toolkit/Messages.h"
+#include "toolkit/portable/Component.h"
+
+class TSkinData;
+class TSkinControl;
+class TTimer;
+class TCanvas;
+class TWinControl;
+
+class TWinSkinForm : public TComponent {
+  FW_CLASS(TWinSkinForm)
+ public:
+  enum TSkinState {
+    ssTakenOver = 0,
+    ssActive = 1,
+    ssReapplying = 3,
+    ssDestroying = 4,
+    ssResizing = 5,
+    ssDestroyed = 6
+  };
+  enum TFormKind { fkNormal = 0, fkMDIParent = 1, fkMDIChild = 2 };
+  enum TBorderKind { bkSizeable = 0, bkSingle = 1, bkNone = 2, bkDialog = 3 };
+  enum TWindowStateKind { wsNormal = 0, wsMaximised = 1, wsMinimised = 2 };
+  enum TCapability {
+    cpMaximise = 1,
+    cpMinimise = 2,
+    cpHelp = 4,
+    cpSystemMenu = 8,
+    cpKeepSysMenu = 16
+  };
+
+  explicit TWinSkinForm(TComponent* AOwner);
+  ~TWinSkinForm() override;
+
+  // Set by the manager before the takeover.
+  void SetHandle(HWND Value) { FHandle = Value; }
+  void SetClassNameText(const std::string& Value) { FClassNameText = Value; }
+
+  void SkinForm(TSkinData* Data, TWinControl* Form);
+  void SkinWindow(TSkinData* Data);
+  void ReleaseWindow();
+  void UnskinWindow();
+  void UpdateFrameMetrics();
+  void ApplySkinChange();
+  // Frees the title buttons (rebuilt with the frame metrics).
+  void DropTitleButtons() {}
+  // The manager's MDI-child-maximised switch reached this MDI child.
+  void MDIChildMaximisedChanged(bool Maximised);
+
+  bool RegisterPainter(TSkinControl* Painter);
+  void UnregisterPainter(TSkinControl* Painter);
+  TSkinControl* FindPainterByHandle(HWND Window) const;
+  const std::vector<TSkinControl*>& Painters() const { return FPainters; }
+  TCanvas& CanvasWork() { return *FCanvasWork; }
+  TCanvas& CanvasPaint() { return *FCanvasPaint; }
+
+  void PaintNonClient(HDC DC);
+  void UpdateWindowRegion();
+
+  HWND Handle() const { return FHandle; }
+  TWinControl* Form() const { return FForm; }
+  TSkinData* SkinData() const { return FSkinData; }
+  const std::string& ClassNameText() const { return FClassNameText; }
+  int SkinState() const { return FSkinState; }
+  bool FrameSkinned() const { return FFrameSkinned; }
+  bool TakenOver() const { return FWndProcInstance != nullptr; }
+  int FormKind() const { return FFormKind; }
+  int BorderKind() const { return FBorderKind; }
+  int WindowState() const { return FWindowState; }
+  bool IsActive() const { return FActive != 0; }
+  bool RightToLeft() const { return FRightToLeft; }
+  bool IsDialog() const { return FIsDialog; }
+  bool IsUnicodeWindow() const { return FIsUnicodeWindow; }
+  int Capabilities() const { return FCapabilities; }
+  int LeftWidth() const { return FLeftWidth; }
+  int TitleHeight() const { return FTitleHeight; }
+  int RightWidth() const { return FRightWidth; }
+  int BottomHeight() const { return FBottomHeight; }
+  int MenuBarHeight() const { return FMenuBarHeight; }
+  // The region last given to the window (the system owns it).
+  HRGN Region() const { return FRegionHandle; }
+  RECT TitleTextRect() const { return FTitleTextRect; }
+  bool HoverTimerEnabled() const;
+  const LOGFONTA& CaptionFontInfo() const { return FCaptionFontInfo; }
+  HFONT CaptionFont() const { return FCaptionFont.Get(); }
+  const std::wstring& CaptionPrefix() const { return FCaptionPrefix; }
+  const std::wstring& CaptionSuffix() const { return FCaptionSuffix; }
+  HBITMAP IconBitmap() const { return FIconBitmap.Get(); }
+
+ private:
+  friend class TFramePainter;
+
+  // Takeover steps.
+  void TakeOver(TSkinData* Data);
+  void ReadWindowFacts();
+  void ReadCapabilities(LONG Style, LONG ExStyle);
+  void ReadBorderKind(LONG Style, LONG ExStyle);
+  void FindMDIClient();
+  void InstallWindowProc();
+  void InterceptFormWindowProc();
+  void ReplaceMDIClientProc();
+  void RestoreMDIClientProc();
+  void RestoreWindowProc();
+  void RestoreFormWindowProc();
+  int ReadWindowState() const;
+
+  // Activation.
+  void Activate();
+  void BuildIconBitmap();
+  void ResizeToSkinFrame(bool Refresh);
+  int WidenDialogForCaption(int Width);
+  void FinishSkinning();
+  void RefreshFrame();
+
+  // The window procedure, in stages.
+  static LRESULT CALLBACK SkinWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+  void WindowProcedure(TMessage& Message);
+  bool Stage1(TMessage& Message);
+  bool Stage2(TMessage& Message, bool& Continue);
+  bool Stage3(TMessage& Message);
+  void PassOn(TMessage& Message);
+
+  // One handler per message.
+  void OnEraseBackground(TMessage& Message);
+  void OnNcDestroy(TMessage& Message);
+  void OnInitMenuPopup(TMessage& Message);
+  void OnCtlColorBtn(TMessage& Message);
+  void OnCtlColorStatic(TMessage& Message);
+  void OnReplaceScrollPainter(TMessage& Message);
+  void OnIsSkinned(TMessage& Message);
+  void SizeChanged(TMessage& Message);
+  void OnGetMinMaxInfo(TMessage& Message);
+  void OnWindowPosChanged(TMessage& Message);
+  void OnCommand(TMessage& Message);
+  void OnSysCommand(TMessage& Message);
+  void OnMenuChanged(TMessage& Message);
+  void OnNcCalcSize(TMessage& Message);
+  void OnNcHitTest(TMessage& Message);
+  void OnNcPaint(TMessage& Message);
+  void OnNcActivate(TMessage& Message);
+  void OnSetText(TMessage& Message);
+  void OnSetIcon(TMessage& Message);
+
+  // The form object's WindowProc, while intercepted.
+  void FormWindowProc(TMessage& Message);
+  void OnFormSetText(TMessage& Message);
+
+  // The MDI client's procedure.
+  static LRESULT CALLBACK MDIClientProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+  LRESULT MDIClientMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+  LRESULT CallMDIClient(UINT Msg, WPARAM WParam, LPARAM LParam);
+
+  void HoverTimerTick(TObject*);
+  void SetSysMenuStyle(bool Remove);
+  void ReleaseUnframed();
+  void FreePainters();
+  void RestoreColor();
+  void RestoreSize();
+  void DeleteRegion();
+  void RemoveRegion();
+  POINT WindowToFramePoint(POINT Screen) const;
+  bool IsMDIChildNotNormal() const { return FFormKind == fkMDIChild && FWindowState != wsNormal; }
+
+  HWND FHandle = nullptr;
+  TWinControl* FForm = nullptr;
+  TSkinData* FSkinData = nullptr;
+  std::string FClassNameText;
+  WNDPROC FOldWndProc = nullptr;
+  WNDPROC FWndProcInstance = nullptr;
+  TWndMethod FOldFormWindowProc;
+  bool FFormProcIntercepted = false;
+  HWND FMDIClientHandle = nullptr;
+  WNDPROC FOldMDIClientProc = nullptr;
+  WNDPROC FMDIClientInstance = nullptr;
+  bool FSavedMenuUpdate = true;
+  bool FFrameSkinned = false;
+  int FSkinState = ssTakenOver;
+  int FFormKind = fkNormal;
+  int FBorderKind = bkSingle;
+  int FWindowState = wsNormal;
+  int FActive = 1;
+  bool FRightToLeft = false;
+  bool FIsChildWindow = false;
+  bool FSizeable = false;
+  bool FIsUnicodeWindow = false;
+  bool FIsDialog = false;
+  int FCapabilities = 0;
+  LONG FSavedStyle = 0;
+  // What the takeover took away, to give back.
+  bool FHidVisibleBit = false;
+  bool FRemovedSysMenu = false;
+  int FLeftWidth = 0, FTitleHeight = 0, FRightWidth = 0, FBottomHeight = 0;
+  int FMenuBarHeight = 0;
+  RECT FSavedClientRect{};
+  RECT FNativeFrameSize{};
+  RECT FWindowRect{};
+  int FWindowWidth = 0, FWindowHeight = 0;
+  RECT FTitleTextRect{};
+  int FButtonReserve = 0;
+  HRGN FRegionHandle = nullptr;
+  bool FRegionOwned = false;
+  SIZE FRegionSize{};
+  LOGFONTA FCaptionFontInfo{};
+  TFontHandle FCaptionFont;
+  std::wstring FCaptionPrefix = L"  ";
+  std::wstring FCaptionSuffix = L" ";
+  HICON FIconHandle = nullptr;
+  int FIconSize = 0;
+  TBitmapHandle FIconBitmap;
+  UINT FDoubleClickTime = 0;
+  std::unique_ptr<TTimer> FHoverTimer;
+  HMENU FSystemMenuHandle = nullptr;
+  HMENU FMainMenuHandle = nullptr;
+  std::vector<TSkinControl*> FPainters;
+  int FSavedColor = 0;
+  bool FColorReplaced = false;
+  std::unique_ptr<TCanvas> FCanvasWork;
+  std::unique_ptr<TCanvas> FCanvasPaint;
+};

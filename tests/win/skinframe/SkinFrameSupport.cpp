@@ -1,0 +1,219 @@
+#include "skinframe/SkinFrameSupport.h"
+
+#include <atomic>
+#include <fstream>
+#include <thread>
+
+#include "skin/archive/SkinArchiveBuilder.h"
+#include "skin/archive/SkinStream.h"
+#include "toolkit/portable/BmpEncoder.h"
+#include "toolkit/portable/FormParser.h"
+
+namespace {
+
+std::string_view FormResource(const char* Name) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC resource = FindResourceA(module, Name, MAKEINTRESOURCEA(10));
+  HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) return {};
+  return {static_cast<const char*>(data), SizeofResource(module, resource)};
+}
+
+const TFormProperty* FindSkinStream(const TFormObject& Object) {
+  for (const TFormProperty& p : Object.Properties)
+    if (p.Name == "SkinStream") return &p;
+  for (const TFormObject& child : Object.Children)
+    if (const TFormProperty* found = FindSkinStream(child)) return found;
+  return nullptr;
+}
+
+void AddImage(TSkinArchiveBuilder& Builder, std::string& Ini, const char* Side,
+              const TPixelBuffer& Image, int Frames, int Trans) {
+  if (Image.Empty()) return;
+  const std::string file = std::string(Side) + ".bmp";
+  Builder.Add(file, BmpEncoder::Encode24(Image));
+  Ini += std::string(Side) + "=" + file + "\r\n";
+  Ini += std::string(Side) + "Frame=" + std::to_string(Frames) + "\r\n";
+  Ini += std::string(Side) + "Trans=" + std::to_string(Trans) + "\r\n";
+}
+
+}  // namespace
+
+const TBytes& ProgramSkin() {
+  static const TBytes blob = [] {
+    TBytes result;
+    const TFormObject form = ParseFormDescription(FormResource("TFORM1"));
+    if (const TFormProperty* stream = FindSkinStream(form))
+      SkinStream::Read(stream->Value.Bytes, result);
+    return result;
+  }();
+  return blob;
+}
+
+TBytes MakeSkin(const TTestSkinImages& Images) {
+  TSkinArchiveBuilder builder;
+  std::string ini = "[TitlebarSkin]\r\nSkinName=Test\r\n[Personality]\r\n";
+  AddImage(builder, ini, "Left", Images.Left, Images.LeftFrames, Images.Trans);
+  AddImage(builder, ini, "Right", Images.Right, Images.RightFrames, Images.Trans);
+  AddImage(builder, ini, "Top", Images.Top, Images.TopFrames, Images.Trans);
+  AddImage(builder, ini, "Bottom", Images.Bottom, Images.BottomFrames, Images.Trans);
+  ini += "ActiveTextR=250\r\nActiveTextG=250\r\nActiveTextB=10\r\n";
+  ini += "InActiveTextR=10\r\nInActiveTextG=250\r\nInActiveTextB=250\r\n";
+  ini += Images.ExtraPersonality;
+  ini += "[Colours]\r\nTitleTextActive=250 250 10\r\nTitleTextNoActive=10 250 250\r\n";
+  builder.Add("skin.ini", TBytes(ini.begin(), ini.end()));
+  return builder.BuildCompressed();
+}
+
+TTestSkinImages PlainBorders(int Left, int Title, int Right, int Bottom, TPixel ActiveColour,
+                             TPixel InactiveColour) {
+  TTestSkinImages images;
+  auto sideBySide = [&](int W, int H) {
+    TPixelBuffer b(2 * W, H, ActiveColour);
+    b.FillRect({W, 0, 2 * W, H}, InactiveColour);
+    return b;
+  };
+  auto stacked = [&](int W, int H) {
+    TPixelBuffer b(W, 2 * H, ActiveColour);
+    b.FillRect({0, H, W, 2 * H}, InactiveColour);
+    return b;
+  };
+  images.Left = sideBySide(Left, 40);
+  images.Right = sideBySide(Right, 40);
+  images.Top = stacked(40, Title);
+  images.Bottom = stacked(40, Bottom);
+  images.Trans = 0;
+  return images;
+}
+
+TTempSkinFile::TTempSkinFile(const TBytes& Blob, const std::string& Name) {
+  char dir[MAX_PATH];
+  GetTempPathA(MAX_PATH, dir);
+  FPath = std::string(dir) + "fwk-frame-" + std::to_string(GetCurrentProcessId()) + "-" + Name;
+  std::ofstream(FPath, std::ios::binary)
+      .write(reinterpret_cast<const char*>(Blob.data()), static_cast<std::streamsize>(Blob.size()));
+}
+
+TTempSkinFile::~TTempSkinFile() {
+  DeleteFileA(FPath.c_str());
+}
+
+TSkinnedForm::TSkinnedForm(const TBytes& Skin) : TSkinnedForm(Skin, TOptions()) {}
+
+TSkinnedForm::TSkinnedForm(const TBytes& Skin, const TOptions& Options) {
+  Form = std::make_unique<TForm>(nullptr);
+  Form->SetBorderStyle(Options.BorderStyle);
+  Form->SetBounds(120, 100, Options.ClientWidth + 16, Options.ClientHeight + 40);
+  Form->SetClientWidth(Options.ClientWidth);
+  Form->SetClientHeight(Options.ClientHeight);
+  Form->SetText(Options.Caption);
+  Form->SetTag(Options.Tag);
+  Data = new TSkinData(Form.get());
+  // As a form description would set it up.
+  Data->SetLoading(true);
+  TBytes stream;
+  SkinStream::Write(Skin, stream);
+  Data->ReadBinaryProperty("SkinStream", stream);
+  Data->SetActive(Options.Active);
+  if (Options.Configure) Options.Configure(*Data);
+  Form->HandleNeeded();
+  Data->Loaded();
+  Form->Show();
+  PumpMessages(30);
+}
+
+TSkinnedForm::~TSkinnedForm() {
+  Form.reset();
+  PumpMessages(10);
+}
+
+TWinSkinForm* TSkinnedForm::Skinner() const {
+  TSkinManage* manager = TSkinManage::Instance();
+  return manager && Form->WindowHandle() ? manager->FindFormSkinner(Form->WindowHandle()) : nullptr;
+}
+
+bool TSkinnedForm::WaitSkinned(DWORD Milliseconds) const {
+  return PumpUntil(
+      [&] {
+        TWinSkinForm* s = Skinner();
+        return s && s->SkinState() == TWinSkinForm::ssActive;
+      },
+      Milliseconds);
+}
+
+bool TSkinnedForm::WaitUnskinned(DWORD Milliseconds) const {
+  return PumpUntil([&] { return Skinner() == nullptr; }, Milliseconds);
+}
+
+RECT WindowRectOf(HWND Window) {
+  RECT r{};
+  GetWindowRect(Window, &r);
+  return r;
+}
+
+RECT ClientRectOf(HWND Window) {
+  RECT r{};
+  GetClientRect(Window, &r);
+  return r;
+}
+
+POINT ClientOffset(HWND Window) {
+  POINT origin{0, 0};
+  ClientToScreen(Window, &origin);
+  const RECT w = WindowRectOf(Window);
+  return {origin.x - w.left, origin.y - w.top};
+}
+
+namespace {
+
+void SendMove(int X, int Y) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (X * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = (Y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+void SendButton(bool Down) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void MouseMoveTo(int X, int Y) {
+  SendMove(X, Y);
+  PumpMessages(30);
+}
+
+void MouseButton(bool Down) {
+  SendButton(Down);
+  PumpMessages(30);
+}
+
+// The input comes from a thread of its own: moving and sizing run a modal
+// loop of their own inside this thread's message handling.
+void DragWithMouse(POINT From, POINT To) {
+  std::atomic<bool> done{false};
+  std::thread input([&] {
+    SendMove(From.x, From.y);
+    Sleep(80);
+    SendButton(true);
+    Sleep(80);
+    for (int step = 1; step <= 6; ++step) {
+      SendMove(From.x + (To.x - From.x) * step / 6, From.y + (To.y - From.y) * step / 6);
+      Sleep(50);
+    }
+    Sleep(80);
+    SendButton(false);
+    Sleep(80);
+    done = true;
+  });
+  PumpUntil([&] { return done.load(); }, 10000);
+  input.join();
+  PumpMessages(80);
+}
