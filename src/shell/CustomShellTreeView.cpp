@@ -1,6 +1,7 @@
 #include "shell/CustomShellTreeView.h"
 
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -36,6 +37,9 @@ UINT OpenFoldersMessage() {
   static const UINT message = RegisterWindowMessageA("FernwickShellTreeOpenFolders");
   return message;
 }
+
+// Children added with redraw off from this many on.
+constexpr std::size_t kQuietFillCount = 32;
 
 // Most open folders watched besides the root.
 constexpr std::size_t kMaxOpenFolders = 64;
@@ -329,7 +333,13 @@ void TCustomVintoShellTreeView::WatchOpenFolders() {
   FOpenFoldersPending = false;
   if (!FNotifier) return;
   std::vector<std::string> folders;
-  CollectOpenFolders(Items().GetFirstNode(), IDListToPath(FWatchedRoot.Get()), folders);
+  // Below a root that is a folder on disk, every node shown lies inside it;
+  // only the desktop and folders without a path of their own (the computer,
+  // the network) show folders elsewhere.
+  LPCITEMIDLIST root = FWatchedRoot.Get();
+  const std::string rootPath = IDListToPath(root);
+  if (root && (IsDesktopIDList(root) || rootPath.empty()))
+    CollectOpenFolders(Items().GetFirstNode(), rootPath, folders);
   FNotifier->SetDiskOnlyFolders(folders);
 }
 
@@ -337,11 +347,15 @@ bool TCustomVintoShellTreeView::FillChildren(TTreeNode* Node) {
   LPCITEMIDLIST parent = NodeIDList(Node);
   if (!parent) return false;
   TBusyCursor cursor;
-  TUpdateScope update(Items());
   TFlagScope filling(FFilling);
   std::vector<TShellNodeInfo> children;
   if (!ReadFolderChildren(parent, FItemTypes, kListedAttributes, kAppearanceAttributes, children))
     return false;
+  // The node is still closed: its new children are not drawn. Stopping
+  // redraw pays only for many of them, since starting it again makes the
+  // control lay out and repaint the whole tree.
+  std::optional<TUpdateScope> update;
+  if (children.size() >= kQuietFillCount) update.emplace(Items());
   for (TShellNodeInfo& child : children) AddNode(Node, child);
   return true;
 }
@@ -408,8 +422,17 @@ TTreeNode* TCustomVintoShellTreeView::FindChild(TTreeNode* Parent, LPCITEMIDLIST
   const std::string_view bytes = BytesOf(List);
   for (TTreeNode* child = Parent->GetFirstChild(); child; child = child->GetNextSibling())
     if (LPCITEMIDLIST list = NodeIDList(child); list && BytesOf(list) == bytes) return child;
-  for (TTreeNode* child = Parent->GetFirstChild(); child; child = child->GetNextSibling())
-    if (SameIDList(NodeIDList(child), List)) return child;
+  // Otherwise the parent folder compares its own items, which costs the
+  // shell far less than comparing whole lists from the desktop down.
+  TShellFolderPtr folder = BindToFolder(NodeIDList(Parent));
+  LPCITEMIDLIST last = LastID(List);
+  for (TTreeNode* child = Parent->GetFirstChild(); child; child = child->GetNextSibling()) {
+    LPCITEMIDLIST list = NodeIDList(child);
+    if (!list) continue;
+    const bool same =
+        folder ? folder->CompareIDs(0, LastID(list), last) == 0 : SameIDList(list, List);
+    if (same) return child;
+  }
   return nullptr;
 }
 

@@ -53,21 +53,13 @@ void SortSiblings(IShellFolder* Folder, std::vector<TIDListHolder>& Lists) {
 bool ReadFolderChildren(LPCITEMIDLIST Parent, TVintoShellItemTypes Types, ULONG Required,
                         ULONG AttributeMask, std::vector<TShellNodeInfo>& Children) {
   std::vector<TIDListHolder> lists;
-  if (!EnumerateFolder(Parent, Types, lists)) return false;
   TShellFolderPtr folder = BindToFolder(Parent);
-  if (folder) {
-    SortSiblings(folder.Get(), lists);
-  } else {
-    SortByShellOrder(lists);
-  }
+  if (!EnumerateFolder(folder.Get(), Parent, Types, lists)) return false;
+  SortSiblings(folder.Get(), lists);
   Children.reserve(Children.size() + lists.size());
   for (TIDListHolder& list : lists) {
     TShellNodeInfo info;
-    if (folder) {
-      DescribeChild(folder.Get(), list.Release(), AttributeMask | Required, info);
-    } else {
-      DescribeShellObject(list.Release(), AttributeMask | Required, info);
-    }
+    DescribeChild(folder.Get(), list.Release(), AttributeMask | Required, info);
     if (info.Attributes & Required) Children.push_back(std::move(info));
   }
   return true;

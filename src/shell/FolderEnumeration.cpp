@@ -25,8 +25,13 @@ Microsoft::WRL::ComPtr<IEnumIDList> EnumObjects(IShellFolder* Folder, TVintoShel
 bool EnumerateFolder(LPCITEMIDLIST Parent, TVintoShellItemTypes Types,
                      std::vector<TIDListHolder>& Children) {
   TShellFolderPtr folder = BindToFolder(Parent);
-  if (!folder) return false;
-  Microsoft::WRL::ComPtr<IEnumIDList> items = EnumObjects(folder.Get(), Types);
+  return folder && EnumerateFolder(folder.Get(), Parent, Types, Children);
+}
+
+bool EnumerateFolder(IShellFolder* Folder, LPCITEMIDLIST Parent, TVintoShellItemTypes Types,
+                     std::vector<TIDListHolder>& Children) {
+  if (!Folder) return false;
+  Microsoft::WRL::ComPtr<IEnumIDList> items = EnumObjects(Folder, Types);
   if (!items) return false;
   LPITEMIDLIST relative = nullptr;
   ULONG fetched = 0;
