@@ -67,6 +67,10 @@ bool TApplication::IsTabNavigation(const MSG& Msg) {
       if (c->Perform(CM_DIALOGKEY, VK_TAB, 0) != 0) return true;
     return false;
   }
+  // A control that types tabs (a memo with WantTabs) keeps the key. (No
+  // message goes with the question: an edit given one takes itself to be
+  // in a dialog and stops typing tabs.)
+  if (SendMessageA(Msg.hwnd, WM_GETDLGCODE, VK_TAB, 0) & DLGC_WANTTAB) return false;
   TCustomForm* form = GetParentForm(focused);
   if (!form) return false;
   form->SelectNext(focused, GetKeyState(VK_SHIFT) >= 0);

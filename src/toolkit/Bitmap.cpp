@@ -2,6 +2,14 @@
 
 #include <cstring>
 
+#include "toolkit/portable/ClassBuilder.h"
+
+// Published as an object (a button's Glyph); it has no properties of its own.
+const TClassInfo& TBitmap::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TBitmap>("TBitmap", nullptr).Info();
+  return info;
+}
+
 // The bitmap's canvas: a memory DC, made on first use, with the DIB
 // section selected.
 class TBitmap::TBitmapCanvas : public TCanvas {

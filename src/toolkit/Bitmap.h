@@ -11,12 +11,14 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/GdiHandle.h"
 #include "toolkit/GraphicsTypes.h"
+#include "toolkit/portable/ClassInfo.h"
 #include "toolkit/portable/PixelBuffer.h"
 
-class TBitmap {
+class TBitmap : public TObject {
+  FW_CLASS(TBitmap)
  public:
   TBitmap();
-  ~TBitmap();
+  ~TBitmap() override;
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
 

@@ -4,7 +4,7 @@
 
 const TClassInfo& TButton::StaticClass() {
   static const TClassInfo info =
-      TClassBuilder<TButton>("TButton", &TWinControl::StaticClass())
+      TClassBuilder<TButton>("TButton", &TButtonControl::StaticClass())
           .Creatable()
           .Prop("Caption", &TControl::GetText, &TControl::SetText, std::string())
           .Prop("Default", &TButton::GetDefault, &TButton::SetDefault, false)
@@ -15,33 +15,31 @@ const TClassInfo& TButton::StaticClass() {
 }
 FW_REGISTER_CLASS(TButton);
 
-TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
+TButton::TButton(TComponent* AOwner) : TButtonControl(AOwner) {
   SetBounds(0, 0, 75, 25);
-  SetTabStop(true);
 }
 
 void TButton::CreateParams(TCreateParams& Params) {
-  TWinControl::CreateParams(Params);
-  Params.BaseClassName = "BUTTON";
+  TButtonControl::CreateParams(Params);
   Params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+bool TButton::IsOwnerDrawn() const {
+  return WindowHandle() &&
+         (GetWindowLongPtrA(WindowHandle(), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
 }
 
 void TButton::SetDefault(bool Value) {
   if (Value == FDefault) return;
   FDefault = Value;
-  if (HandleAllocated())
+  if (IsOwnerDrawn()) {
+    Invalidate();
+  } else if (HandleAllocated()) {
     SendMessageA(WindowHandle(), BM_SETSTYLE, Value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  }
   Perform(CM_DEFAULTCHANGED);
 }
 
 void TButton::Click() {
-  TWinControl::Click();
-}
-
-void TButton::WndProc(TMessage& Message) {
-  if (Message.Msg == CN_COMMAND && HIWORD(Message.WParam) == BN_CLICKED) {
-    Click();
-    return;
-  }
-  TWinControl::WndProc(Message);
+  TButtonControl::Click();
 }

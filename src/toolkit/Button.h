@@ -1,10 +1,9 @@
 #pragma once
-// A push button over the system BUTTON class; clicks arrive as its own
-// BN_CLICKED notification.
+// A push button over the system BUTTON class.
 
-#include "toolkit/WinControl.h"
+#include "toolkit/ButtonControl.h"
 
-class TButton : public TWinControl {
+class TButton : public TButtonControl {
   FW_CLASS(TButton)
  public:
   explicit TButton(TComponent* AOwner);
@@ -17,7 +16,9 @@ class TButton : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& Params) override;
-  void WndProc(TMessage& Message) override;
+  // Owner-drawn buttons draw their default frame themselves and keep their
+  // style when the default changes.
+  bool IsOwnerDrawn() const;
 
  private:
   bool FDefault = false;

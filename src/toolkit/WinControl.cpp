@@ -100,6 +100,9 @@ TWinControl::~TWinControl() {
     RemoveControl(child);
     delete child;
   }
+  // Leave the parent while still a windowed control, so that the parent's
+  // tab order lets go of it too.
+  SetParent(nullptr);
 }
 
 LRESULT CALLBACK TWinControl::StaticWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
@@ -595,7 +598,8 @@ void TWinControl::WndProc(TMessage& Message) {
       break;
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:
-    case CN_CTLCOLORBTN: {
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORLISTBOX: {
       HDC dc = reinterpret_cast<HDC>(Message.WParam);
       SetTextColor(dc, ColorToRGB(GetFont()->GetColor()));
       SetBkColor(dc, ColorToRGB(GetColor()));

@@ -120,7 +120,14 @@ void TFormReader::ReadChildren(TComponent& Parent, const TFormObject& Descriptio
 void TFormReader::ApplyProperty(TObject& Instance, const TFormProperty& Property) {
   if (Property.Value.Kind == fvBinary) {
     auto* component = dynamic_cast<TComponent*>(&Instance);
-    if (!component || !component->ReadBinaryProperty(Property.Name, Property.Value.Bytes))
+    bool known = false;
+    try {
+      known = component && component->ReadBinaryProperty(Property.Name, Property.Value.Bytes);
+    } catch (const EComponentError& e) {
+      // Data the component refuses (a glyph that is no bitmap).
+      throw EFormError(Property.Line, e.what());
+    }
+    if (!known)
       throw EFormError(Property.Line,
                        "property " + Property.Name + " does not exist in " + Instance.ClassName());
     return;

@@ -186,6 +186,19 @@ TEST_F(ControlTest, ChangingPropertiesSendsTheToolkitNotifications) {
   EXPECT_EQ(button->GetFont()->GetName(), "Arial");
 }
 
+TEST_F(ControlTest, ADeletedControlLeavesItsParentsTabOrder) {
+  auto* first = new TEdit(Form);
+  first->SetParent(Form);
+  auto* gone = new TButton(Form);
+  gone->SetParent(Form);
+  ASSERT_EQ(Form->TabList().size(), 2u);
+  delete gone;
+  ASSERT_EQ(Form->TabList().size(), 1u);
+  EXPECT_EQ(Form->TabList()[0], first);
+  // Tabbing on finds only the control that is left.
+  EXPECT_EQ(Form->FindNextControl(first, true), first);
+}
+
 TEST_F(ControlTest, RecreatingTheWindowKeepsTextAndAnnouncesTheNewHandle) {
   auto* edit = new TEdit(Form);
   edit->SetParent(Form);

@@ -46,10 +46,12 @@ void CheckDefaults(const TObject& Object, const TClassInfo& Class, const std::st
 
 TEST(Defaults, EveryCreatableToolkitClassStartsWithItsRegisteredDefaults) {
   Application->Initialize();
-  const std::vector<std::string> toolkit{"TComponent",  "TForm",        "TLabel",    "TBevel",
-                                         "TEdit",       "TLabeledEdit", "TButton",   "TTreeView",
-                                         "TSaveDialog", "TTimer",       "TMainMenu", "TPopupMenu",
-                                         "TMenuItem",   "TImageList"};
+  const std::vector<std::string> toolkit{
+      "TComponent", "TForm",      "TLabel",      "TBevel",       "TEdit",     "TLabeledEdit",
+      "TButton",    "TTreeView",  "TSaveDialog", "TTimer",       "TMainMenu", "TPopupMenu",
+      "TMenuItem",  "TImageList", "TCheckBox",   "TRadioButton", "TGroupBox", "TRadioGroup",
+      "TPanel",     "TScrollBox", "TFrame",      "TMemo",        "TListBox",  "TComboBox",
+      "TScrollBar", "TBitBtn",    "TSpeedButton"};
   int checked = 0;
   for (const std::string& name : toolkit) {
     const TClassInfo* cls = FindClassInfo(name);
