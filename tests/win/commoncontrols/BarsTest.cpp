@@ -190,6 +190,23 @@ TEST_F(BarsTest, OwnerDrawsTheBarAndTheButtonsItAsksFor) {
   (void)owned;
 }
 
+TEST_F(BarsTest, ToolBarDrawsAnEtchedEdgeAlongTheSidesAskedFor) {
+  auto* bar = Make<TToolBar>(0, 0, 0, 29);
+  AddButton(bar, "Only", tbsButton);
+  HWND wnd = bar->Handle();
+  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  PumpMessages(50);
+  const int x = bar->GetWidth() - 10;
+  // An etched edge: a shadow line with a highlight line below it.
+  EXPECT_EQ(PixelOf(wnd, x, 0), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(PixelOf(wnd, x, 1), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_NE(PixelOf(wnd, x, bar->GetHeight() - 2), GetSysColor(COLOR_BTNSHADOW));
+  bar->SetEdgeBorders({ebBottom});
+  PumpMessages(50);
+  EXPECT_NE(PixelOf(wnd, x, 0), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(PixelOf(wnd, x, bar->GetHeight() - 2), GetSysColor(COLOR_BTNSHADOW));
+}
+
 namespace {
 struct THeaderEvents : TEventLog {
   void Clicked(TCustomHeaderControl*, THeaderSection* S) { Note("click " + S->GetText()); }
