@@ -11,6 +11,7 @@ const TClassInfo& TCheckBox::StaticClass() {
       TClassBuilder<TCheckBox>("TCheckBox", &TCustomCheckBox::StaticClass())
           .Creatable()
           .Prop("Caption", &TControl::GetText, &TControl::SetText, std::string())
+          .Prop("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, true)
           .Prop("Alignment", &TCustomCheckBox::GetAlignment, &TCustomCheckBox::SetAlignment,
                 taRightJustify)
           .Prop("AllowGrayed", &TCustomCheckBox::GetAllowGrayed, &TCustomCheckBox::SetAllowGrayed,
@@ -39,6 +40,7 @@ WPARAM ButtonCheckOf(TCheckBoxState State) {
 
 TCustomCheckBox::TCustomCheckBox(TComponent* AOwner) : TButtonControl(AOwner) {
   SetBounds(0, 0, 97, 17);
+  SetParentColor(true);  // shows the background it sits on
 }
 
 void TCustomCheckBox::CreateParams(TCreateParams& Params) {

@@ -13,6 +13,7 @@ const TClassInfo& TGroupBox::StaticClass() {
       TClassBuilder<TGroupBox>("TGroupBox", &TCustomGroupBox::StaticClass())
           .Creatable()
           .Prop("Caption", &TControl::GetText, &TControl::SetText, std::string())
+          .Prop("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, true)
           .Info();
   return info;
 }
@@ -20,6 +21,7 @@ FW_REGISTER_CLASS(TGroupBox);
 
 TCustomGroupBox::TCustomGroupBox(TComponent* AOwner) : TWinControl(AOwner) {
   SetBounds(0, 0, 185, 105);
+  SetParentColor(true);
 }
 
 void TCustomGroupBox::CreateParams(TCreateParams& Params) {
@@ -40,4 +42,15 @@ RECT TCustomGroupBox::ContentRect() {
   InflateRect(&r, -4, -2);
   if (r.bottom < r.top) r.bottom = r.top;
   return r;
+}
+
+void TCustomGroupBox::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_ERASEBKGND) {
+    RECT r;
+    GetClientRect(WindowHandle(), &r);
+    FillRect(reinterpret_cast<HDC>(Message.WParam), &r, Brush().Handle());
+    Message.Result = 1;
+    return;
+  }
+  TWinControl::WndProc(Message);
 }

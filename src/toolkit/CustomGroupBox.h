@@ -1,6 +1,7 @@
 #pragma once
 // A captioned frame over the system BUTTON class (group box style) that
-// holds other controls.
+// holds other controls. The system's group box draws only its frame and
+// caption; the toolkit fills the rest with the group's colour.
 
 #include "toolkit/WinControl.h"
 
@@ -14,6 +15,7 @@ class TCustomGroupBox : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& Params) override;
+  void WndProc(TMessage& Message) override;
 };
 
 class TGroupBox : public TCustomGroupBox {

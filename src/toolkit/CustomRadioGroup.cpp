@@ -16,6 +16,7 @@ const TClassInfo& TRadioGroup::StaticClass() {
       TClassBuilder<TRadioGroup>("TRadioGroup", &TCustomRadioGroup::StaticClass())
           .Creatable()
           .Prop("Caption", &TControl::GetText, &TControl::SetText, std::string())
+          .Prop("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, true)
           .ObjectProp("Items", &TCustomRadioGroup::GetItems)
           .Prop("ItemIndex", &TCustomRadioGroup::GetItemIndex, &TCustomRadioGroup::SetItemIndex, -1)
           .Prop("Columns", &TCustomRadioGroup::GetColumns, &TCustomRadioGroup::SetColumns, 1)

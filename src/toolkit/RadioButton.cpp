@@ -10,6 +10,7 @@ const TClassInfo& TRadioButton::StaticClass() {
       TClassBuilder<TRadioButton>("TRadioButton", &TButtonControl::StaticClass())
           .Creatable()
           .Prop("Caption", &TControl::GetText, &TControl::SetText, std::string())
+          .Prop("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, true)
           .Prop("Alignment", &TRadioButton::GetAlignment, &TRadioButton::SetAlignment,
                 taRightJustify)
           .Prop("Checked", &TRadioButton::GetChecked, &TRadioButton::SetChecked, false)
@@ -21,6 +22,7 @@ FW_REGISTER_CLASS(TRadioButton);
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {
   SetBounds(0, 0, 113, 17);
+  SetParentColor(true);  // shows the background it sits on
 }
 
 void TRadioButton::CreateParams(TCreateParams& Params) {

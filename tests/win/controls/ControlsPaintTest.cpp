@@ -6,6 +6,8 @@
 
 #include "ControlsTestSupport.h"
 #include "toolkit/BitBtn.h"
+#include "toolkit/CustomCheckBox.h"
+#include "toolkit/CustomGroupBox.h"
 #include "toolkit/CustomPanel.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/ToolkitTestSupport.h"
@@ -74,6 +76,30 @@ TEST_F(ControlsPaintTest, PanelDrawsItsBevelsAndCanShowItsParentInstead) {
   PumpMessages();
   EXPECT_EQ(PixelOf(wnd, 50, 30), ColorToRGB(kGreen));
   EXPECT_EQ(PixelOf(wnd, 5, 0), light);  // the bevels stay
+}
+
+TEST_F(ControlsPaintTest, GroupBoxesAndCheckBoxesShowTheColourTheySitOn) {
+  auto* group = new TGroupBox(Form);
+  group->SetBounds(10, 10, 200, 100);
+  group->SetText("Group");
+  group->SetParent(Form);
+  auto* check = new TCheckBox(Form);
+  check->SetBounds(10, 20, 150, 20);
+  check->SetText("On the group");
+  check->SetParent(group);
+  group->Repaint();
+  check->Repaint();
+  PumpMessages();
+  const COLORREF green = ColorToRGB(kGreen);
+  // Inside the frame, and right of the check box's text.
+  EXPECT_EQ(PixelOf(group->WindowHandle(), 100, 80), green);
+  EXPECT_EQ(PixelOf(check->WindowHandle(), 145, 10), green);
+  group->SetColor(0xFFFFFF);
+  group->Repaint();
+  check->Repaint();
+  PumpMessages();
+  EXPECT_EQ(PixelOf(group->WindowHandle(), 100, 80), RGB(255, 255, 255));
+  EXPECT_EQ(PixelOf(check->WindowHandle(), 145, 10), RGB(255, 255, 255));
 }
 
 TEST_F(ControlsPaintTest, BitBtnShowsItsGlyphAndGreysItWhenDisabled) {
