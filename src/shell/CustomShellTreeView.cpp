@@ -1,14 +1,17 @@
 #include "shell/CustomShellTreeView.h"
 
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 
 #include "shell/DirectoryWatcher.h"
 #include "shell/FolderChildren.h"
+#include "shell/ShellDropTarget.h"
 #include "shell/ShellModule.h"
 #include "shell/ShellTreeFollower.h"
+#include "shell/ShellTreeOle.h"
 #include "toolkit/Screen.h"
 #include "toolkit/portable/ClassBuilder.h"
 #include "toolkit/portable/ColorNames.h"
@@ -119,40 +122,57 @@ class TFlagScope {
   bool& FFlag;
 };
 
-// The lists of the nodes that were expanded before a refresh. Each is found
+// The lists of the nodes that were expanded before a refresh, each with the
+// name its node showed and the entry of its parent node. Each is found
 // again at most once: first by its bytes, which is exact and cheap, then by
-// the shell's comparison, which also matches an item whose bytes changed
-// (a folder's item carries its modification time).
+// the shell's comparison, which also matches an item whose bytes changed (a
+// folder's item carries its times, and looking into a folder can change
+// them). The shell is asked only about an entry of the same name below the
+// same parent: an object that is the same for the shell has the same name.
 class TExpandedLists {
  public:
-  void Add(LPCITEMIDLIST List) {
+  static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+  // Same(new list, kept list): the shell's judgement.
+  using TSame = std::function<bool(LPCITEMIDLIST, LPCITEMIDLIST)>;
+
+  std::size_t Add(LPCITEMIDLIST List, const std::string& Name, std::size_t Parent) {
     TIDListHolder copy(CopyIDList(List));
-    if (!copy) return;
-    FByBytes.emplace(std::string(BytesOf(copy.Get())), FLists.size());
-    FCounts.push_back(IDCount(copy.Get()));
-    FLists.push_back(std::move(copy));
-    FFound.push_back(false);
+    if (!copy) return npos;
+    const std::size_t index = FEntries.size();
+    FByBytes.emplace(std::string(BytesOf(copy.Get())), index);
+    FByName.emplace(Name, index);
+    FEntries.push_back({std::move(copy), Parent, false});
+    return index;
   }
-  bool Take(LPCITEMIDLIST List) {
-    if (!List || FLists.empty()) return false;
-    if (auto it = FByBytes.find(std::string(BytesOf(List))); it != FByBytes.end()) {
-      if (!FFound[it->second]) return Mark(it->second);
+  // The entry List (below the entry Parent) is found as, or npos.
+  std::size_t Take(LPCITEMIDLIST List, const std::string& Name, std::size_t Parent,
+                   const TSame& Same) {
+    if (!List || FEntries.empty()) return npos;
+    auto [first, last] = FByBytes.equal_range(std::string(BytesOf(List)));
+    for (auto it = first; it != last; ++it)
+      if (!FEntries[it->second].Found) return Mark(it->second);
+    auto [named, namedEnd] = FByName.equal_range(Name);
+    for (auto it = named; it != namedEnd; ++it) {
+      TEntry& entry = FEntries[it->second];
+      if (!entry.Found && entry.Parent == Parent && Same(List, entry.List.Get()))
+        return Mark(it->second);
     }
-    const UINT count = IDCount(List);
-    for (std::size_t i = 0; i < FLists.size(); ++i)
-      if (!FFound[i] && FCounts[i] == count && SameIDList(List, FLists[i].Get())) return Mark(i);
-    return false;
+    return npos;
   }
 
  private:
-  bool Mark(std::size_t Index) {
-    FFound[Index] = true;
-    return true;
+  struct TEntry {
+    TIDListHolder List;
+    std::size_t Parent;
+    bool Found;
+  };
+  std::size_t Mark(std::size_t Index) {
+    FEntries[Index].Found = true;
+    return Index;
   }
-  std::vector<TIDListHolder> FLists;
-  std::vector<UINT> FCounts;
-  std::vector<bool> FFound;
+  std::vector<TEntry> FEntries;
   std::unordered_multimap<std::string, std::size_t> FByBytes;
+  std::unordered_multimap<std::string, std::size_t> FByName;
 };
 
 std::wstring ToWide(const std::string& Text) {
@@ -176,7 +196,8 @@ const TClassInfo& TCustomVintoShellTreeView::StaticClass() {
 TCustomVintoShellTreeView::TCustomVintoShellTreeView(TComponent* AOwner)
     : TCustomTreeView(AOwner),
       FSystemImages(std::make_unique<TImageList>(nullptr)),
-      FNotifier(new TVintoShellChangeNotifier(this)) {
+      FNotifier(new TVintoShellChangeNotifier(this)),
+      FOle(std::make_unique<TVintoShellTreeOle>(*this)) {
   SetChangeDelay(50);
   SetRightClickSelect(true);
   SHFILEINFOA info{};
@@ -323,7 +344,7 @@ void TCustomVintoShellTreeView::Collapse(TTreeNode* Node) {
 }
 
 void TCustomVintoShellTreeView::OpenFoldersChanged() {
-  if (FOpenFoldersPending || !FNotifier || !HandleAllocated() ||
+  if (FOpenFoldersPending || !FShowsFoldersOutsideRoot || !FNotifier || !HandleAllocated() ||
       !TDirectoryWatcher::PlatformMissesDiskChanges())
     return;
   FOpenFoldersPending = PostMessageA(WindowHandle(), OpenFoldersMessage(), 0, 0) != FALSE;
@@ -333,13 +354,8 @@ void TCustomVintoShellTreeView::WatchOpenFolders() {
   FOpenFoldersPending = false;
   if (!FNotifier) return;
   std::vector<std::string> folders;
-  // Below a root that is a folder on disk, every node shown lies inside it;
-  // only the desktop and folders without a path of their own (the computer,
-  // the network) show folders elsewhere.
-  LPCITEMIDLIST root = FWatchedRoot.Get();
-  const std::string rootPath = IDListToPath(root);
-  if (root && (IsDesktopIDList(root) || rootPath.empty()))
-    CollectOpenFolders(Items().GetFirstNode(), rootPath, folders);
+  if (FShowsFoldersOutsideRoot)
+    CollectOpenFolders(Items().GetFirstNode(), FWatchedRootPath, folders);
   FNotifier->SetDiskOnlyFolders(folders);
 }
 
@@ -364,19 +380,33 @@ bool TCustomVintoShellTreeView::FillChildren(TTreeNode* Node) {
 
 namespace {
 
-void CollectExpanded(TTreeNode* Node, TExpandedLists& Lists) {
+void CollectExpanded(TTreeNode* Node, TExpandedLists& Lists, std::size_t Parent) {
   for (; Node; Node = Node->GetNextSibling()) {
     if (!Node->GetExpanded()) continue;
-    if (LPCITEMIDLIST list = TCustomVintoShellTreeView::NodeIDList(Node)) Lists.Add(list);
-    CollectExpanded(Node->GetFirstChild(), Lists);
+    std::size_t index = TExpandedLists::npos;
+    if (LPCITEMIDLIST list = TCustomVintoShellTreeView::NodeIDList(Node))
+      index = Lists.Add(list, Node->GetText(), Parent);
+    CollectExpanded(Node->GetFirstChild(), Lists, index);
   }
 }
 
-void Reexpand(TTreeNode* Node, TExpandedLists& Lists) {
-  if (!Lists.Take(TCustomVintoShellTreeView::NodeIDList(Node))) return;
+// Opens Node again when it was open before, and so on below it.
+void Reexpand(TTreeNode* Node, TExpandedLists& Lists, std::size_t Parent,
+              const TExpandedLists::TSame& Same) {
+  LPCITEMIDLIST list = TCustomVintoShellTreeView::NodeIDList(Node);
+  const std::size_t index = Lists.Take(list, Node->GetText(), Parent, Same);
+  if (index == TExpandedLists::npos) return;
   Node->Expand(false);
+  // Children are compared by the folder that holds them, bound when first
+  // needed: far cheaper for the shell than comparing whole lists.
+  TShellFolderPtr folder;
+  bool bound = false;
+  const auto sameChild = [&](LPCITEMIDLIST A, LPCITEMIDLIST B) {
+    if (!bound) folder = BindToFolder(list), bound = true;
+    return folder ? folder->CompareIDs(0, LastID(A), LastID(B)) == 0 : SameIDList(A, B);
+  };
   for (TTreeNode* child = Node->GetFirstChild(); child; child = child->GetNextSibling())
-    Reexpand(child, Lists);
+    Reexpand(child, Lists, index, sameChild);
 }
 
 }  // namespace
@@ -401,13 +431,13 @@ void TCustomVintoShellTreeView::RefreshTree() {
   {
     TUpdateScope update(Items());
     TExpandedLists expanded;
-    CollectExpanded(first, expanded);
+    CollectExpanded(first, expanded, TExpandedLists::npos);
     TTreeNode* selected = GetSelected();
     TIDListHolder selection(CopyIDList(NodeIDList(selected ? selected : first)));
     Items().Clear();
     TTreeNode* root = AddNode(nullptr, FolderTextToIDList(FRootFolder));
     if (!root) return;
-    Reexpand(root, expanded);
+    Reexpand(root, expanded, TExpandedLists::npos, SameIDList);
     SelectIDList(selection.Get());
     // Made anew, the nodes would be shown from the top: the window goes
     // back to the node it showed first, or its nearest ancestor.
@@ -573,11 +603,34 @@ void TCustomVintoShellTreeView::DoContextPopup(POINT MousePos, bool& Handled) {
   TCustomTreeView::DoContextPopup(MousePos, Handled);
 }
 
-// The shell's own menu for the node comes with the context-menu support of
-// the shell components; a tree without it leaves the request to the
-// framework (its pop-up menu, if any).
-bool TCustomVintoShellTreeView::ShowShellContextMenu(POINT) {
-  return false;
+bool TCustomVintoShellTreeView::ShowShellContextMenu(POINT MousePos) {
+  return FOle->ShowContextMenu(MousePos);
+}
+
+bool TCustomVintoShellTreeView::RegisterDropTarget() {
+  return FOle->RegisterDropTarget();
+}
+
+void TCustomVintoShellTreeView::RevokeDropTarget() {
+  FOle->RevokeDropTarget();
+}
+
+IDropTarget* TCustomVintoShellTreeView::DropTarget() const {
+  return FOle->DropTarget();
+}
+
+// A drag the control reports starts an OLE drag of the node's item.
+bool TCustomVintoShellTreeView::BeginOleDrag(TMessage& Message) {
+  if (!FOleDragEnabled || Message.LParam == kEngineMessageTag) return false;
+  auto* info = reinterpret_cast<NMTREEVIEWA*>(Message.LParam);
+  const UINT code = info->hdr.code;
+  const bool left = code == TVN_BEGINDRAGA || code == TVN_BEGINDRAGW;
+  const bool right = code == TVN_BEGINRDRAGA || code == TVN_BEGINRDRAGW;
+  if (!left && !right) return false;
+  // The node field lies alike in the ANSI and the wide form.
+  FOle->BeginDrag(reinterpret_cast<TTreeNode*>(info->itemNew.lParam),
+                  left ? MK_LBUTTON : MK_RBUTTON);
+  return true;
 }
 
 // ---- Window -------------------------------------------------------------
@@ -625,7 +678,10 @@ void TCustomVintoShellTreeView::WndProc(TMessage& Message) {
     WatchOpenFolders();
     return;
   }
-  if (Message.Msg == CN_NOTIFY && ProvideIcons(Message)) return;
+  if (Message.Msg == CN_NOTIFY && (ProvideIcons(Message) || BeginOleDrag(Message))) return;
+  if (FOle->SwallowsMouseMessage(Message.Msg)) return;
+  // An open shell menu draws its owner-drawn entries first.
+  FOle->MenuMessage(Message.Msg, Message.WParam, Message.LParam);
   TCustomTreeView::WndProc(Message);
 }
 
@@ -744,7 +800,18 @@ void TCustomVintoShellTreeView::NotifierMediaRemoved(TObject*, const std::string
 void TCustomVintoShellTreeView::WatchRoot(LPITEMIDLIST Root) {
   if (FNotifier) FNotifier->ClearWatches();
   FWatchedRoot.Reset(Root);
-  if (Root && FNotifier) FNotifier->AddWatch(Root, true);
+  FWatchedRootPath = IDListToPath(Root);
+  // Below a root that is a folder on disk, every node shown lies inside it;
+  // only the desktop and folders without a path of their own (the computer,
+  // the network) show folders elsewhere.
+  FShowsFoldersOutsideRoot = Root && (FWatchedRootPath.empty() || IsDesktopIDList(Root));
+  if (!FNotifier) return;
+  if (Root) FNotifier->AddWatch(Root, true);
+  if (FShowsFoldersOutsideRoot) {
+    OpenFoldersChanged();
+  } else {
+    FNotifier->SetDiskOnlyFolders({});
+  }
 }
 
 void TCustomVintoShellTreeView::SetWatching(bool Active) {

@@ -22,6 +22,8 @@
 #include "toolkit/TreeView.h"
 
 class TVintoShellTreeFollower;
+class TVintoShellTreeOle;
+struct IDropTarget;
 
 class TCustomVintoShellTreeView : public TCustomTreeView {
   FW_CLASS(TCustomVintoShellTreeView)
@@ -109,6 +111,14 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   TVintoShellDriveEvent OnMediaInserted;
   TVintoShellDriveEvent OnMediaRemoved;
   TNotifyEvent OnSelectionChanged;
+  // Drags over and from the tree (see ShellTreeTypes.h).
+  TVintoShellDragOverEvent OnDragOver;
+  TVintoShellDragDropEvent OnDragDrop;
+  TVintoShellStartDragEvent OnStartDrag;
+  TVintoShellEndDragEvent OnEndDrag;
+
+  // The window's OLE drop target while it is registered, else null.
+  IDropTarget* DropTarget() const;
 
  protected:
   void CreateWnd() override;
@@ -132,8 +142,8 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   // menu handling applies instead.
   virtual bool ShowShellContextMenu(POINT MousePos);
   // Registers and revokes the window as an OLE drop target.
-  virtual bool RegisterDropTarget() { return false; }
-  virtual void RevokeDropTarget() {}
+  virtual bool RegisterDropTarget();
+  virtual void RevokeDropTarget();
 
  private:
   // Where the shell reports nothing about changes on disk, the folders shown
@@ -148,6 +158,7 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   TTreeNode* AddNode(TTreeNode* Parent, LPITEMIDLIST List);
   TTreeNode* AddNode(TTreeNode* Parent, TShellNodeInfo& Info);
   bool ProvideIcons(TMessage& Message);
+  bool BeginOleDrag(TMessage& Message);
   bool FillChildren(TTreeNode* Node);
   void AddRootNode(LPITEMIDLIST Root);
   void ApplyRoot();
@@ -192,6 +203,9 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   std::unique_ptr<TImageList> FSystemImages;
   // The list the notifier watches (it refers to it, the tree owns it).
   TIDListHolder FWatchedRoot;
+  std::string FWatchedRootPath;
+  // Whether nodes can show folders outside the watched root.
+  bool FShowsFoldersOutsideRoot = true;
   TVintoShellChangeNotifier* FNotifier = nullptr;
   bool FRebuilding = false;
   bool FRefreshing = false;
@@ -199,4 +213,5 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   bool FOpenFoldersPending = false;
   TTreeNode* FEditingNode = nullptr;
   bool FDropTargetRegistered = false;
+  std::unique_ptr<TVintoShellTreeOle> FOle;
 };

@@ -38,3 +38,14 @@ using TVintoShellContextMenuCommandEvent =
     TEvent<TObject*, TVintoShellItems*, const std::string&, bool&>;
 using TVintoShellContextMenuPopupEvent = TEvent<TObject*, TVintoShellItems*, bool&>;
 using TVintoShellDriveEvent = TEvent<TObject*, const std::string&>;
+
+// Drags over and from the shell components. Source and Target are the drag's
+// TVintoShellOleDragDropInfo; X and Y are client coordinates, or -1 when a
+// drag ended without a drop.
+class TVintoShellOleDragDropInfo;
+FW_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
+using TVintoShellDragOverEvent =
+    TEvent<TObject*, TVintoShellOleDragDropInfo*, int, int, TDragState, bool&>;
+using TVintoShellDragDropEvent = TEvent<TObject*, TVintoShellOleDragDropInfo*, int, int>;
+using TVintoShellStartDragEvent = TEvent<TObject*>;
+using TVintoShellEndDragEvent = TEvent<TObject*, TVintoShellOleDragDropInfo*, int, int>;

@@ -41,6 +41,10 @@ const TClassInfo& TVintoShellTreeView::StaticClass() {
         .EventProp("OnMediaInserted", &T::OnMediaInserted)
         .EventProp("OnMediaRemoved", &T::OnMediaRemoved)
         .EventProp("OnSelectionChanged", &T::OnSelectionChanged)
+        .EventProp("OnDragOver", &T::OnDragOver)
+        .EventProp("OnDragDrop", &T::OnDragDrop)
+        .EventProp("OnStartDrag", &T::OnStartDrag)
+        .EventProp("OnEndDrag", &T::OnEndDrag)
         .Info();
   }();
   return info;

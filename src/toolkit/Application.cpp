@@ -60,7 +60,12 @@ void TApplication::Terminate() {
 bool TApplication::IsTabNavigation(const MSG& Msg) {
   if (Msg.message != WM_KEYDOWN || Msg.wParam != VK_TAB) return false;
   if (GetKeyState(VK_MENU) < 0) return false;
-  TWinControl* focused = FindControl(Msg.hwnd);
+  // The focus may be in a window inside a control (a combo box's edit).
+  TWinControl* focused = nullptr;
+  for (HWND w = Msg.hwnd; w && !focused; w = GetParent(w)) {
+    focused = FindControl(w);
+    if (!(GetWindowLongPtrA(w, GWL_STYLE) & WS_CHILD)) break;
+  }
   if (!focused) return false;
   if (GetKeyState(VK_CONTROL) < 0) {
     for (TWinControl* c = focused; c; c = c->Parent())

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/Application.h"
+#include "toolkit/ControlAtom.h"
 #include "toolkit/ItemStrings.h"
 #include "toolkit/portable/ClassBuilder.h"
 #include "toolkit/portable/ColorNames.h"
@@ -87,6 +89,55 @@ void TCustomComboBox::CreateWnd() {
   } else if (FStyle != csDropDownList) {
     SetWindowTextA(wnd, text.c_str());
   }
+  HookEdit();
+}
+
+void TCustomComboBox::HookEdit() {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (FStyle == csDropDownList || !GetComboBoxInfo(WindowHandle(), &info) || !info.hwndItem) return;
+  FEdit = info.hwndItem;
+  FEditProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      FEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TCustomComboBox::EditProc)));
+}
+
+void TCustomComboBox::UnhookEdit() {
+  if (!FEdit) return;
+  // Put back only what is still ours (someone may have subclassed after us).
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(FEdit, GWLP_WNDPROC)) ==
+      &TCustomComboBox::EditProc)
+    SetWindowLongPtrA(FEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FEditProc));
+  FEdit = nullptr;
+}
+
+LRESULT CALLBACK TCustomComboBox::EditProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  auto* combo = dynamic_cast<TCustomComboBox*>(FindControl(GetParent(Wnd)));
+  if (!combo || combo->FEdit != Wnd) return DefWindowProcA(Wnd, Msg, WParam, LParam);
+  const WNDPROC next = combo->FEditProc;
+  try {
+    switch (Msg) {
+      case WM_KEYDOWN:
+      case WM_KEYUP: {
+        WORD key = static_cast<WORD>(WParam);
+        Msg == WM_KEYDOWN ? combo->KeyDown(key, KeyboardShiftState())
+                          : combo->KeyUp(key, KeyboardShiftState());
+        if (key == 0) return 0;
+        WParam = key;
+        break;
+      }
+      case WM_CHAR: {
+        char key = static_cast<char>(WParam);
+        combo->KeyPress(key);
+        if (key == 0) return 0;
+        WParam = static_cast<unsigned char>(key);
+        break;
+      }
+    }
+  } catch (...) {
+    if (Application) Application->HandleException(combo);
+    return 0;
+  }
+  return CallWindowProcA(next, Wnd, Msg, WParam, LParam);
 }
 
 void TCustomComboBox::Loaded() {
@@ -95,6 +146,7 @@ void TCustomComboBox::Loaded() {
 }
 
 void TCustomComboBox::DestroyWnd() {
+  UnhookEdit();
   FItemIndex = GetItemIndex();
   FItems->MoveFromWindow();
   TWinControl::DestroyWnd();

@@ -4,6 +4,8 @@
 // csDropDownList (a drop-down list without an edit). Choosing an item,
 // with the mouse or the keyboard, fires OnSelect and then OnChange; typing
 // in the edit fires OnChange. OnDropDown and OnCloseUp follow the list.
+// Keys typed in the edit reach the combo box's OnKeyDown, OnKeyPress and
+// OnKeyUp, which may change or swallow them.
 
 #include <memory>
 
@@ -51,6 +53,9 @@ class TCustomComboBox : public TWinControl {
   virtual void Select();
 
  private:
+  static LRESULT CALLBACK EditProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+  void HookEdit();
+  void UnhookEdit();
   // The window's height: the edit part and, for the drop-down styles, the
   // list that drops below it.
   int WindowHeight() const;
@@ -61,6 +66,8 @@ class TCustomComboBox : public TWinControl {
   int FDropDownCount = 8;
   bool FSorted = false;
   int FMaxLength = 0;
+  HWND FEdit = nullptr;
+  WNDPROC FEditProc = nullptr;
 };
 
 class TComboBox : public TCustomComboBox {

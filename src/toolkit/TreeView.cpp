@@ -273,7 +273,14 @@ bool TCustomTreeView::HandleNotify(TMessage& Message) {
       GetCursorPos(&p);
       ::ScreenToClient(WindowHandle(), &p);
       MouseUp(mbRight, KeyboardShiftState(), p.x, p.y);
-      return false;  // the default sends WM_CONTEXTMENU
+      // Some platforms send the control's WM_CONTEXTMENU to its parent; the
+      // request goes to the tree itself here, and the control sends none.
+      POINT screen;
+      GetCursorPos(&screen);
+      Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(WindowHandle()),
+              MAKELPARAM(screen.x, screen.y));
+      Message.Result = 1;
+      return true;
     }
   }
   return false;

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "skin/engine/EngineMessages.h"
 #include "skin/engine/PropertyAccess.h"
@@ -10,6 +11,8 @@
 #include "skin/engine/SkinManager.h"
 #include "skin/engine/WindowText.h"
 #include "skin/frame/FramePainter.h"
+#include "skin/frame/MDIClientHook.h"
+#include "skin/frame/ToolbarSkin.h"
 #include "skin/frame/WindowRegion.h"
 #include "skin/imaging/FrameGeometry.h"
 #include "skin/imaging/SkinSystem.h"
@@ -28,16 +31,19 @@ const TClassInfo& TWinSkinForm::StaticClass() {
 
 namespace {
 
-// The window properties through which the replaced procedures find their
-// form skinner.
-LPCSTR SkinnerProperty() {
-  static const ATOM atom = GlobalAddAtomA("FernwickFormSkinner");
-  return MAKEINTATOM(atom);
+// The skinned windows and their skinners. Every message a skinned window
+// gets looks its skinner up, so not through a window property (which can
+// cost the platform a round trip to another process); the hook takes only
+// windows of its own thread.
+std::unordered_map<HWND, TWinSkinForm*>& Skinners() {
+  thread_local std::unordered_map<HWND, TWinSkinForm*> skinners;
+  return skinners;
 }
 
-LPCSTR MDIClientProperty() {
-  static const ATOM atom = GlobalAddAtomA("FernwickMDIClientSkinner");
-  return MAKEINTATOM(atom);
+TWinSkinForm* SkinnerOf(HWND Window) {
+  const auto& skinners = Skinners();
+  const auto it = skinners.find(Window);
+  return it == skinners.end() ? nullptr : it->second;
 }
 
 constexpr UINT kFrameRefreshFlags =
@@ -110,10 +116,7 @@ void TWinSkinForm::TakeOver(TSkinData* Data) {
   FHoverTimer->OnTimer = TNotifyEvent(this, &TWinSkinForm::HoverTimerTick);
   FFrameSkinned = Data->GetSkinControls().Contains(xcMainMenu);
   ReadWindowFacts();
-  if (FFormKind == fkMDIParent) {
-    FSavedMenuUpdate = Data->GetMenuUpdate();
-    ReplaceMDIClientProc();
-  }
+  if (FFormKind == fkMDIParent) ReplaceMDIClientProc();
   InstallWindowProc();
   if (FFrameSkinned) {
     FMainMenuHandle = GetMenu(FHandle);
@@ -224,7 +227,7 @@ void TWinSkinForm::FindMDIClient() {
 }
 
 void TWinSkinForm::InstallWindowProc() {
-  SetPropA(FHandle, SkinnerProperty(), this);
+  Skinners()[FHandle] = this;
   FWndProcInstance = &TWinSkinForm::SkinWindowProc;
   const auto proc = reinterpret_cast<LONG_PTR>(FWndProcInstance);
   FOldWndProc =
@@ -238,9 +241,9 @@ void TWinSkinForm::RestoreWindowProc() {
     const auto old = reinterpret_cast<LONG_PTR>(FOldWndProc);
     FIsUnicodeWindow ? SetWindowLongPtrW(FHandle, GWLP_WNDPROC, old)
                      : SetWindowLongPtrA(FHandle, GWLP_WNDPROC, old);
-    RemovePropA(FHandle, SkinnerProperty());
   }
-  // Freed only once the old procedure is back in place.
+  // Forgotten only once the old procedure is back in place.
+  if (SkinnerOf(FHandle) == this) Skinners().erase(FHandle);
   FWndProcInstance = nullptr;
 }
 
@@ -257,21 +260,12 @@ void TWinSkinForm::RestoreFormWindowProc() {
 }
 
 void TWinSkinForm::ReplaceMDIClientProc() {
-  if (!FMDIClientHandle || FMDIClientInstance) return;
-  SetPropA(FMDIClientHandle, MDIClientProperty(), this);
-  FMDIClientInstance = &TWinSkinForm::MDIClientProc;
-  FOldMDIClientProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-      FMDIClientHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FMDIClientInstance)));
+  if (FMDIClientHandle && !FMDIClient)
+    FMDIClient = std::make_unique<TMDIClientHook>(*this, FMDIClientHandle);
 }
 
 void TWinSkinForm::RestoreMDIClientProc() {
-  if (!FMDIClientInstance) return;
-  if (IsWindow(FMDIClientHandle)) {
-    SetWindowLongPtrA(FMDIClientHandle, GWLP_WNDPROC,
-                      reinterpret_cast<LONG_PTR>(FOldMDIClientProc));
-    RemovePropA(FMDIClientHandle, MDIClientProperty());
-  }
-  FMDIClientInstance = nullptr;
+  FMDIClient.reset();
 }
 
 void TWinSkinForm::UpdateFrameMetrics() {
@@ -426,7 +420,7 @@ int TWinSkinForm::WidenDialogForCaption(int Width) {
 // The window procedure
 
 LRESULT CALLBACK TWinSkinForm::SkinWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  auto* skinner = static_cast<TWinSkinForm*>(GetPropA(Window, SkinnerProperty()));
+  TWinSkinForm* skinner = SkinnerOf(Window);
   if (!skinner)
     return IsWindowUnicode(Window) ? DefWindowProcW(Window, Msg, WParam, LParam)
                                    : DefWindowProcA(Window, Msg, WParam, LParam);
@@ -462,48 +456,23 @@ void TWinSkinForm::WindowProcedure(TMessage& M) {
   PassOn(M);
 }
 
+// The dispatch tables list each message once, with the handler it goes to.
+// clang-format off
+
 // Every taken-over window. True when the message was dealt with.
 bool TWinSkinForm::Stage1(TMessage& M) {
   switch (M.Msg) {
-    case WM_ERASEBKGND:
-      OnEraseBackground(M);
-      return true;
-    case WM_NCDESTROY:
-      OnNcDestroy(M);
-      return true;
-    case WM_NCACTIVATE:
-      if (FSkinState == ssTakenOver && FFormKind != fkMDIChild) {
-        M.Result = 0;
-        return true;
-      }
-      if (!FFrameSkinned) {
-        PassOn(M);
-        return true;
-      }
-      return false;
-    case 0xAE:
-      M.Result = 0;
-      return true;  // the themed caption repaint
-    case WM_INITMENUPOPUP:
-      OnInitMenuPopup(M);
-      return true;
-    case WM_CTLCOLORBTN:
-      OnCtlColorBtn(M);
-      return true;
-    case WM_CTLCOLORSTATIC:
-      OnCtlColorStatic(M);
-      return true;
-    case SM_ACTIVATE:
-      Activate();
-      return true;
-    case SM_REPLACESCROLLPAINTER:
-      OnReplaceScrollPainter(M);
-      return true;
-    case SM_ISSKINNED:
-      OnIsSkinned(M);
-      return true;
-    default:
-      return false;
+    case WM_ERASEBKGND:           OnEraseBackground(M);      return true;
+    case WM_NCDESTROY:            OnNcDestroy(M);            return true;
+    case WM_NCACTIVATE:           return OnEarlyNcActivate(M);
+    case 0xAE:                    M.Result = 0;              return true;  // themed caption repaint
+    case WM_INITMENUPOPUP:        OnInitMenuPopup(M);        return true;
+    case WM_CTLCOLORBTN:          OnCtlColorBtn(M);          return true;
+    case WM_CTLCOLORSTATIC:       OnCtlColorStatic(M);       return true;
+    case SM_ACTIVATE:             Activate();                return true;
+    case SM_REPLACESCROLLPAINTER: OnReplaceScrollPainter(M); return true;
+    case SM_ISSKINNED:            OnIsSkinned(M);            return true;
+    default:                      return false;
   }
 }
 
@@ -512,75 +481,49 @@ bool TWinSkinForm::Stage1(TMessage& M) {
 bool TWinSkinForm::Stage2(TMessage& M, bool& Continue) {
   Continue = false;
   switch (M.Msg) {
-    case WM_SIZE:
-      SizeChanged(M);
-      return true;
+    case WM_SIZE:             SizeChanged(M);        return true;
     case WM_ACTIVATE:
-    case WM_NCACTIVATE:
-      FActive = LOBYTE(M.WParam);
-      Continue = true;
-      return false;
-    case WM_GETMINMAXINFO:
-      OnGetMinMaxInfo(M);
-      return true;
-    case WM_WINDOWPOSCHANGED:
-      OnWindowPosChanged(M);
-      return true;
-    case WM_COMMAND:
-      OnCommand(M);
-      return true;
-    case WM_SYSCOMMAND:
-      OnSysCommand(M);
-      return true;
-    case SM_OPENMENUITEM:
-      M.Result = 0;
-      return true;  // the skinned menu bar's
-    case CM_MENUCHANGED:
-      OnMenuChanged(M);
-      return true;
-    default:
-      return false;
+    case WM_NCACTIVATE:       FActive = LOBYTE(M.WParam); Continue = true; return false;
+    case WM_GETMINMAXINFO:    OnGetMinMaxInfo(M);    return true;
+    case WM_WINDOWPOSCHANGED: OnWindowPosChanged(M); return true;
+    case WM_COMMAND:          OnCommand(M);          return true;
+    case WM_SYSCOMMAND:       OnSysCommand(M);       return true;
+    case SM_OPENMENUITEM:     M.Result = 0;          return true;  // the skinned menu bar's
+    case CM_MENUCHANGED:      OnMenuChanged(M);      return true;
+    default:                  return false;
   }
 }
 
 // Frame-skinned windows past activation. True when the message was dealt
-// with.
+// with. Owner-drawn native menu items, the title buttons, the menu bar and
+// the system menu are not skinned yet: WM_DRAWITEM, WM_MEASUREITEM,
+// WM_WINDOWPOSCHANGING and the non-client mouse messages go to the native
+// procedure, which moves, sizes and double-clicks the window.
 bool TWinSkinForm::Stage3(TMessage& M) {
   switch (M.Msg) {
-    case WM_NCCALCSIZE:
-      OnNcCalcSize(M);
-      return true;
-    case WM_NCHITTEST:
-      OnNcHitTest(M);
-      return true;
-    case WM_NCPAINT:
-      OnNcPaint(M);
-      return true;
-    case WM_NCACTIVATE:
-      OnNcActivate(M);
-      return true;
-    case SM_REPAINTFRAME:
-      PaintNonClient(nullptr);
-      return true;
-    case WM_SETTEXT:
-      OnSetText(M);
-      return true;
-    case WM_SETICON:
-      OnSetIcon(M);
-      return true;
-    // Owner-drawn native menu items, the title buttons, the menu bar and the
-    // system menu are not skinned yet: these go to the native procedure.
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-    case WM_WINDOWPOSCHANGING:
-    case WM_NCMOUSEMOVE:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONUP:
-    case WM_NCLBUTTONDBLCLK:
-    case WM_NCRBUTTONDOWN:
-    default:
-      return false;
+    case WM_NCCALCSIZE:   OnNcCalcSize(M);          return true;
+    case WM_NCHITTEST:    OnNcHitTest(M);           return true;
+    case WM_NCPAINT:      OnNcPaint(M);             return true;
+    case WM_NCACTIVATE:   OnNcActivate(M);          return true;
+    case SM_REPAINTFRAME: PaintNonClient(nullptr);  return true;
+    case WM_SETTEXT:      OnSetText(M);             return true;
+    case WM_SETICON:      OnSetIcon(M);             return true;
+    default:              return false;
   }
+}
+
+// clang-format on
+
+// Before activation the native procedure must not repaint the caption, so
+// the change of activation is refused until then.
+bool TWinSkinForm::OnEarlyNcActivate(TMessage& M) {
+  if (FSkinState == ssTakenOver && FFormKind != fkMDIChild) {
+    M.Result = 0;
+    return true;
+  }
+  if (FFrameSkinned) return false;
+  PassOn(M);
+  return true;
 }
 
 void TWinSkinForm::OnEraseBackground(TMessage& M) {
@@ -653,6 +596,14 @@ void TWinSkinForm::SizeChanged(TMessage& M) {
       break;
   }
   if (FWindowState == wsMinimised) return;
+  // An MDI child maximised or restored by its client (not through its own
+  // system command) switches the children's maximised state too, so that no
+  // maximised child keeps the region of its normal size.
+  if (FFormKind == fkMDIChild && M.WParam == SIZE_MAXIMIZED)
+    TSkinManage::Ensure().SetMDIChildMaximised(true);
+  else if (FFormKind == fkMDIChild && M.WParam == SIZE_RESTORED &&
+           TSkinManage::Ensure().MDIChildMaximised())
+    TSkinManage::Ensure().SetMDIChildMaximised(false);
   if (FFormKind == fkMDIChild &&
       (TSkinManage::Ensure().MDIChildMaximised() || FWindowState != wsNormal))
     return;
@@ -813,36 +764,34 @@ void TWinSkinForm::OnSetIcon(TMessage& M) {
 // ---------------------------------------------------------------------------
 // The form object's WindowProc
 
+// clang-format off
 void TWinSkinForm::FormWindowProc(TMessage& M) {
   switch (M.Msg) {
-    case WM_SETTEXT:
-      OnFormSetText(M);
-      return;
-    case SM_SKINCHANGED:
-      ApplySkinChange();
-      return;
-    case CM_DIALOGCHAR:
-      FOldFormWindowProc(M);
-      return;  // the menu bar's accelerators
-    case SM_PAINTFRAMEDC:
-      if (M.LParam != kEngineMessageTag) break;
-      if (M.WParam) PaintNonClient(reinterpret_cast<HDC>(M.WParam));
-      M.Result = kEngineMessageTag;
-      return;
-    case SM_QUERYSKIN:
-      M.Result = M.LParam == kEngineMessageTag ? kEngineMessageTag : 1;
-      return;
-    case CM_RELEASE: {
-      // The form is going: its WindowProc is given back now.
-      TWndMethod previous = FOldFormWindowProc;
-      RestoreFormWindowProc();
-      previous(M);
-      return;
-    }
-    default:
-      break;
+    case WM_SETTEXT:      OnFormSetText(M);     return;
+    case SM_SKINCHANGED:  ApplySkinChange();    return;
+    case CM_DIALOGCHAR:   FOldFormWindowProc(M); return;  // the menu bar's accelerators
+    case SM_PAINTFRAMEDC: OnPaintFrameDC(M);    return;
+    case SM_QUERYSKIN:    M.Result = M.LParam == kEngineMessageTag ? kEngineMessageTag : 1; return;
+    case CM_RELEASE:      OnFormRelease(M);     return;
+    default:              FOldFormWindowProc(M); return;
   }
-  FOldFormWindowProc(M);
+}
+// clang-format on
+
+void TWinSkinForm::OnPaintFrameDC(TMessage& M) {
+  if (M.LParam != kEngineMessageTag) {
+    FOldFormWindowProc(M);
+    return;
+  }
+  if (M.WParam) PaintNonClient(reinterpret_cast<HDC>(M.WParam));
+  M.Result = kEngineMessageTag;
+}
+
+// The form is going: its WindowProc is given back now.
+void TWinSkinForm::OnFormRelease(TMessage& M) {
+  TWndMethod previous = FOldFormWindowProc;
+  RestoreFormWindowProc();
+  previous(M);
 }
 
 void TWinSkinForm::OnFormSetText(TMessage& M) {
@@ -858,70 +807,6 @@ void TWinSkinForm::OnFormSetText(TMessage& M) {
     PaintNonClient(nullptr);
   else
     RefreshFrame();
-}
-
-// ---------------------------------------------------------------------------
-// The MDI client's procedure
-
-LRESULT CALLBACK TWinSkinForm::MDIClientProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  auto* skinner = static_cast<TWinSkinForm*>(GetPropA(Window, MDIClientProperty()));
-  if (!skinner) return DefWindowProcA(Window, Msg, WParam, LParam);
-  try {
-    return skinner->MDIClientMessage(Msg, WParam, LParam);
-  } catch (...) {
-    return 0;
-  }
-}
-
-LRESULT TWinSkinForm::CallMDIClient(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  return CallWindowProcA(FOldMDIClientProc, FMDIClientHandle, Msg, WParam, LParam);
-}
-
-LRESULT TWinSkinForm::MDIClientMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  TSkinManage& manager = TSkinManage::Ensure();
-  const bool skinned = FFrameSkinned;
-  switch (Msg) {
-    case WM_NCDESTROY: {
-      const LRESULT result = CallMDIClient(Msg, WParam, LParam);
-      RestoreMDIClientProc();
-      return result;
-    }
-    case WM_NCCALCSIZE:
-      if (skinned && FSkinData && !FSkinData->GetOptions().Contains(xoMDIScrollbar)) {
-        const LONG style = GetWindowLongA(FMDIClientHandle, GWL_STYLE);
-        if (style & (WS_VSCROLL | WS_HSCROLL))
-          SetWindowLongA(FMDIClientHandle, GWL_STYLE, style & ~(WS_VSCROLL | WS_HSCROLL));
-      }
-      return CallMDIClient(Msg, WParam, LParam);
-    case WM_MDICREATE:
-      if (FSkinData) FSkinData->SetMenuUpdate(false);
-      return CallMDIClient(Msg, WParam, LParam);
-    case WM_MDIDESTROY: {
-      const LRESULT result = CallMDIClient(Msg, WParam, LParam);
-      if (skinned) {
-        BOOL maximised = FALSE;
-        HWND active = reinterpret_cast<HWND>(
-            CallMDIClient(WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
-        manager.SetMDIChildMaximised(active && maximised);
-        if (!active && FSkinData) FSkinData->SetMenuUpdate(FSavedMenuUpdate);
-      }
-      return result;
-    }
-    case WM_MDITILE:
-    case WM_MDICASCADE:
-      if (skinned) manager.SetMDIChildMaximised(false);
-      return CallMDIClient(Msg, WParam, LParam);
-    case WM_MDISETMENU:
-      // The skinned menu bar takes the frame menu once it exists; until then
-      // the native menu bar stays.
-      return CallMDIClient(Msg, WParam, LParam);
-    case SM_REDRAWWINDOW:
-      RedrawWindow(FHandle, nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-      return 0;
-    default:
-      return CallMDIClient(Msg, WParam, LParam);
-  }
 }
 
 void TWinSkinForm::MDIChildMaximisedChanged(bool Maximised) {
@@ -1027,6 +912,7 @@ TSkinControl* TWinSkinForm::FindPainterByHandle(HWND Window) const {
 }
 
 void TWinSkinForm::FreePainters() {
+  ReleaseToolbars();
   const std::vector<TSkinControl*> painters = FPainters;
   FPainters.clear();
   for (TSkinControl* painter : painters) {
@@ -1130,4 +1016,16 @@ void TWinSkinForm::ApplySkinChange() {
   }
   FinishSkinning();
   FSkinState = previous == ssTakenOver ? ssTakenOver : ssActive;
+}
+
+// ---------------------------------------------------------------------------
+// Tool bars
+
+void TWinSkinForm::HookToolbar(TToolBar& ToolBar) {
+  if (!FToolbars) FToolbars = std::make_unique<TToolbarSkin>(*this);
+  FToolbars->Hook(ToolBar);
+}
+
+void TWinSkinForm::ReleaseToolbars() {
+  FToolbars.reset();
 }

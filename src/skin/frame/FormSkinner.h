@@ -25,6 +25,9 @@
 
 class TSkinData;
 class TSkinControl;
+class TToolBar;
+class TMDIClientHook;
+class TToolbarSkin;
 class TTimer;
 class TCanvas;
 class TWinControl;
@@ -78,6 +81,10 @@ class TWinSkinForm : public TComponent {
 
   void PaintNonClient(HDC DC);
   void UpdateWindowRegion();
+
+  // The skin's tool-bar background and button faces, lent to a tool bar
+  // whose own handlers are unassigned; freeing the painters takes them back.
+  void HookToolbar(TToolBar& ToolBar);
 
   HWND Handle() const { return FHandle; }
   TWinControl* Form() const { return FForm; }
@@ -143,6 +150,7 @@ class TWinSkinForm : public TComponent {
   void PassOn(TMessage& Message);
 
   // One handler per message.
+  bool OnEarlyNcActivate(TMessage& Message);
   void OnEraseBackground(TMessage& Message);
   void OnNcDestroy(TMessage& Message);
   void OnInitMenuPopup(TMessage& Message);
@@ -166,13 +174,11 @@ class TWinSkinForm : public TComponent {
   // The form object's WindowProc, while intercepted.
   void FormWindowProc(TMessage& Message);
   void OnFormSetText(TMessage& Message);
-
-  // The MDI client's procedure.
-  static LRESULT CALLBACK MDIClientProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
-  LRESULT MDIClientMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
-  LRESULT CallMDIClient(UINT Msg, WPARAM WParam, LPARAM LParam);
+  void OnPaintFrameDC(TMessage& Message);
+  void OnFormRelease(TMessage& Message);
 
   void HoverTimerTick(TObject*);
+  void ReleaseToolbars();
   void SetSysMenuStyle(bool Remove);
   void ReleaseUnframed();
   void FreePainters();
@@ -192,9 +198,7 @@ class TWinSkinForm : public TComponent {
   TWndMethod FOldFormWindowProc;
   bool FFormProcIntercepted = false;
   HWND FMDIClientHandle = nullptr;
-  WNDPROC FOldMDIClientProc = nullptr;
-  WNDPROC FMDIClientInstance = nullptr;
-  bool FSavedMenuUpdate = true;
+  std::unique_ptr<TMDIClientHook> FMDIClient;
   bool FFrameSkinned = false;
   int FSkinState = ssTakenOver;
   int FFormKind = fkNormal;
@@ -234,6 +238,7 @@ class TWinSkinForm : public TComponent {
   HMENU FSystemMenuHandle = nullptr;
   HMENU FMainMenuHandle = nullptr;
   std::vector<TSkinControl*> FPainters;
+  std::unique_ptr<TToolbarSkin> FToolbars;
   int FSavedColor = 0;
   bool FColorReplaced = false;
   std::unique_ptr<TCanvas> FCanvasWork;

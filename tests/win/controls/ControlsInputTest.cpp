@@ -23,6 +23,14 @@ namespace {
 
 using namespace controls_test;
 
+// Drops 'x' and types 'q' as 'Q'.
+struct TKeyFilter {
+  void KeyPress(TObject*, char& Key) {
+    if (Key == 'x') Key = 0;
+    if (Key == 'q') Key = 'Q';
+  }
+};
+
 struct TEventLog {
   std::vector<std::string> Events;
   std::vector<TCheckBoxState> StatesAtClick;
@@ -229,21 +237,30 @@ TEST_F(ControlsInputTest, ChoosingInADropDownListFiresItsEventsInOrder) {
   EXPECT_EQ(Log.Events, (std::vector<std::string>{"select Combo", "change Combo"}));
 }
 
-TEST_F(ControlsInputTest, TypingInADropDownComboChangesItsText) {
+TEST_F(ControlsInputTest, TypingInADropDownComboGoesThroughItsKeyEvents) {
   auto* combo = Make<TComboBox>("Combo", 10, 10, 150, 21);
+  auto* after = Make<TEdit>("After", 10, 60, 100, 21);
   combo->GetItems()->SetStrings({"alpha", "beta"});
   combo->OnChange = TNotifyEvent(&Log, &TEventLog::Change);
   combo->OnSelect = TNotifyEvent(&Log, &TEventLog::Select);
+  TKeyFilter filter;
+  combo->OnKeyPress = TKeyPressEvent(&filter, &TKeyFilter::KeyPress);
   PumpMessages();
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   ASSERT_TRUE(GetComboBoxInfo(combo->WindowHandle(), &info));
   ClickCentre(info.hwndItem);
-  TypeText("new");
-  EXPECT_EQ(combo->GetText(), "new");
+  TypeText("nexwq");
+  // The combo box's own key handler saw the keys typed in its edit.
+  EXPECT_EQ(combo->GetText(), "newQ");
   EXPECT_EQ(combo->GetItemIndex(), -1);
-  EXPECT_EQ(Log.Count("change Combo"), 3);
+  EXPECT_EQ(Log.Count("change Combo"), 4);
   EXPECT_EQ(Log.Count("select Combo"), 0);
+  // Tab leaves the edit for the next control.
+  Key(VK_TAB, false);
+  Key(VK_TAB, true);
+  PumpApplication();
+  EXPECT_EQ(GetFocus(), after->WindowHandle());
 }
 
 TEST_F(ControlsInputTest, ClicksInAListBoxSelectAndDoubleClicksReport) {

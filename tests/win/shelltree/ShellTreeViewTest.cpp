@@ -244,6 +244,37 @@ TEST_F(ShellTreeViewTest, RefreshKeepsExpansionsAndSelectionAndFallsBackToTheNea
   EXPECT_EQ(FindChildByText(Root(), "Echo"), nullptr);
 }
 
+// Folders of one name below different parents are told apart across a
+// refresh, also when their items changed on disk meanwhile.
+TEST_F(ShellTreeViewTest, RefreshReopensSameNamedFoldersOnlyWhereTheyWereOpen) {
+  for (const char* parent : {"one", "two", "three"}) {
+    Temp.MakeFolder(parent);
+    Temp.MakeFolder(std::string(parent) + "\\inner");
+    Temp.MakeFolder(std::string(parent) + "\\inner\\leaf");
+  }
+  Tree->SetRootFolder(Temp.Path());
+  const auto inner = [&](const char* parent) {
+    TTreeNode* node = FindChildByText(Root(), parent);
+    return node ? FindChildByText(node, "inner") : nullptr;
+  };
+  for (const char* parent : {"one", "two", "three"}) FindChildByText(Root(), parent)->Expand(false);
+  inner("one")->Expand(false);
+  inner("three")->Expand(false);
+  // Each inner folder changes on disk, and with it its item.
+  for (const char* parent : {"one", "two", "three"})
+    Temp.MakeFolder(std::string(parent) + "\\inner\\added");
+
+  Tree->RefreshTree();
+  for (const char* parent : {"one", "two", "three"}) {
+    ASSERT_NE(inner(parent), nullptr) << parent;
+    EXPECT_TRUE(FindChildByText(Root(), parent)->GetExpanded()) << parent;
+  }
+  EXPECT_TRUE(inner("one")->GetExpanded());
+  EXPECT_FALSE(inner("two")->GetExpanded());
+  EXPECT_TRUE(inner("three")->GetExpanded());
+  EXPECT_EQ(ChildTexts(inner("three")), (std::vector<std::string>{"added", "leaf"}));
+}
+
 TEST_F(ShellTreeViewTest, RenamingGoesThroughTheShellAndReportsFailure) {
   RootAtTempFolder();
   Tree->SetReadOnly(false);
@@ -438,6 +469,8 @@ void RightClick(TCustomTreeView* Tree, TTreeNode* Node) {
 
 TEST_F(ShellTreeViewTest, MouseReleaseSelectsAndDoubleClickOffersTheDefaultCommandForFiles) {
   RootAtTempFolder();
+  // A released right button asks for a menu; the shell's would wait for a choice.
+  Tree->SetAutoContextMenu(false);
   TTreeNode* bravo = FindChildByText(Root(), "Bravo");
   RightClick(Tree, bravo);
   EXPECT_TRUE(bravo->GetSelected());
@@ -529,8 +562,7 @@ TEST_F(ShellTreeViewTest, AtTheDesktopOpenFoldersOnDrivesAreFollowed) {
   // The selected folder goes: its nearest existing ancestor is selected.
   ASSERT_TRUE(RemoveDirectoryA((Temp / "Bravo\\Inner").c_str()));
   ASSERT_TRUE(RemoveDirectoryA((Temp / "Bravo").c_str()));
-  EXPECT_TRUE(
-      PumpUntil([&] { return IDListToPath(Tree->SelectedIDList()) == Temp.Path(); }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return IDListToPath(Tree->SelectedIDList()) == Temp.Path(); }, 2000));
 }
 
 // How far the icon of Node is from the background, summed over its pixels,
@@ -543,7 +575,8 @@ long IconInk(TCustomTreeView* Tree, TTreeNode* Node) {
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+  SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+               PRF_CLIENT | PRF_ERASEBKGND);
   RECT text{};
   *reinterpret_cast<HTREEITEM*>(&text) = Node->ItemId();
   SendMessageA(window, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text));

@@ -311,3 +311,34 @@ TEST(SkinManager, PublishedPropertiesAreReadAndWrittenByName) {
   EXPECT_FALSE(button->GetVisible());
   EXPECT_FALSE(SetPropByName(button, "AutoScroll", "False"));
 }
+
+TEST(SkinManager, PopupMenuWindowsAreRecordedWhileOpenAndForgottenAfter) {
+  TSkinnedForm main(ProgramSkin());
+  ASSERT_TRUE(main.WaitSkinned());
+  TSkinManage& manager = *TSkinManage::Instance();
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, 1, "First");
+  AppendMenuA(menu, MF_STRING, 2, "Second");
+  static size_t openCount;
+  static int openKind;
+  static TSkinManage* watched;
+  openCount = 0;
+  openKind = -1;
+  watched = &manager;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR Id, DWORD) {
+    openCount = watched->PopupSkinnerCount();
+    openKind = watched->PopupMenuKind();
+    KillTimer(nullptr, Id);
+    EndMenu();
+  });
+  SetForegroundWindow(main.Handle());
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RETURNCMD, 200, 200, 0, main.Handle(), nullptr);
+  KillTimer(nullptr, timer);
+  PumpMessages(50);
+  DestroyMenu(menu);
+  // Announced by the skinned window as one of its menus.
+  EXPECT_EQ(openCount, 1u);
+  EXPECT_EQ(openKind, TSkinManage::pkWindowMenu);
+  EXPECT_EQ(manager.PopupSkinnerCount(), 0u);
+  EXPECT_EQ(manager.PopupMenuKind(), TSkinManage::pkNotAnnounced);
+}

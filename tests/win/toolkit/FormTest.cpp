@@ -227,6 +227,14 @@ TEST_F(FormTest, FindControlGoesFromHandleToControlAndIgnoresForeignWindows) {
   HWND button = form.Button1->WindowHandle();
   delete form.Button1;
   EXPECT_FALSE(IsWindow(button));
+  EXPECT_EQ(FindControl(button), nullptr);
+  // Nor does a window made anew lead anywhere but to its own control.
+  TWinControl* edit = form.LabeledEdit2;
+  HWND old = edit->WindowHandle();
+  edit->DestroyHandle();
+  EXPECT_EQ(FindControl(old), nullptr);
+  edit->HandleNeeded();
+  EXPECT_EQ(FindControl(edit->WindowHandle()), edit);
 }
 
 TEST_F(FormTest, AFaultyDescriptionIsReportedWithItsLineAndNothingIsShown) {
