@@ -233,7 +233,8 @@ bool TCustomVintoShellListView::Fill() {
     OnAfterPopulate(this);
     return false;
   }
-  RebuildColumns();
+  const TShellListColumns kind = ColumnsKind();
+  RebuildColumns(kind);
   std::vector<TMask> masks;
   if (Filters(FFileMask)) masks = MasksOf(FFileMask);
   std::stable_sort(children.begin(), children.end(),
@@ -253,40 +254,46 @@ bool TCustomVintoShellListView::Fill() {
       if (std::none_of(masks.begin(), masks.end(), [&](const TMask& M) { return M.Matches(name); }))
         continue;
     }
-    AddItem(child.Release(), attributes);
+    AddItem(folder.Get(), child.Release(), attributes, kind);
   }
   OnAfterPopulate(this);
   return true;
 }
 
-void TCustomVintoShellListView::AddItem(LPITEMIDLIST List, ULONG Attributes) {
+void TCustomVintoShellListView::AddItem(IShellFolder* Folder, LPITEMIDLIST List, ULONG Attributes,
+                                        TShellListColumns Kind) {
   TIDListHolder list(List);
-  TListItem* item = Items().Add(GetDisplayName(list.Get()));
+  LPCITEMIDLIST last = LastID(list.Get());
+  STRRET name{};
+  char text[MAX_PATH + 1] = {};
+  if (FAILED(Folder->GetDisplayNameOf(last, SHGDN_NORMAL, &name)) ||
+      FAILED(StrRetToBufA(&name, last, text, MAX_PATH)))
+    text[0] = '\0';
+  TListItem* item = Items().Add(text);
   item->Data = list.Release();
   // The icon is asked for when the item is first drawn (see ProvideIcons).
   if (Attributes & SFGAO_SHARE) item->SetOverlayIndex(0);
   if (Attributes & SFGAO_LINK) item->SetOverlayIndex(1);
   item->SetCut((Attributes & kHiddenAttribute) && FShowHiddenAsTransparent);
   LPCITEMIDLIST own = ItemIDList(item);
-  const ULONG folderAttributes = GetAttributes(FCurrentFolder.Get(), SFGAO_FILESYSTEM);
-  if (IsDrivesFolder(FCurrentFolder.Get())) {
-    TShellFolderPtr drives = BindToFolder(FCurrentFolder.Get());
-    item->SetSubItems(DriveDetails(drives.Get(), own));
-  } else if (folderAttributes & SFGAO_FILESYSTEM) {
+  if (Kind == TShellListColumns::Drives)
+    item->SetSubItems(DriveDetails(Folder, own));
+  else if (Kind == TShellListColumns::Files)
     item->SetSubItems(FileDetails(own));
-  }
 }
 
-void TCustomVintoShellListView::RebuildColumns() {
+TShellListColumns TCustomVintoShellListView::ColumnsKind() const {
+  if (IsDrivesFolder(FCurrentFolder.Get())) return TShellListColumns::Drives;
+  if (GetAttributes(FCurrentFolder.Get(), SFGAO_FILESYSTEM) & SFGAO_FILESYSTEM)
+    return TShellListColumns::Files;
+  return TShellListColumns::NameOnly;
+}
+
+void TCustomVintoShellListView::RebuildColumns(TShellListColumns Kind) {
   if (ComponentState().Contains(csLoading)) return;
-  TShellListColumns kind = TShellListColumns::NameOnly;
-  if (IsDrivesFolder(FCurrentFolder.Get()))
-    kind = TShellListColumns::Drives;
-  else if (GetAttributes(FCurrentFolder.Get(), SFGAO_FILESYSTEM) & SFGAO_FILESYSTEM)
-    kind = TShellListColumns::Files;
   const int unit = HandleAllocated() ? std::max(1, StringWidth("X")) : 8;
   Columns().Clear();
-  for (const TShellListColumn& column : ShellListColumnsOf(kind))
+  for (const TShellListColumn& column : ShellListColumnsOf(Kind))
     Columns().Add(column.Caption, column.WidthInX * unit,
                   column.RightAligned ? taRightJustify : taLeftJustify);
 }

@@ -16,6 +16,7 @@
 #include "shell/ShellDragSource.h"
 #include "shell/ShellDropHost.h"
 #include "shell/ShellItems.h"
+#include "shell/ShellListDetails.h"
 #include "shell/ShellTreeFollower.h"
 #include "shell/ShellTreeTypes.h"
 #include "toolkit/ImageList.h"
@@ -124,8 +125,9 @@ class TCustomVintoShellListView : public TCustomListView,
  private:
   bool Designing() const { return ComponentState().Contains(csDesigning); }
   bool Fill();
-  void AddItem(LPITEMIDLIST List, ULONG Attributes);
-  void RebuildColumns();
+  void AddItem(IShellFolder* Folder, LPITEMIDLIST List, ULONG Attributes, TShellListColumns Kind);
+  TShellListColumns ColumnsKind() const;
+  void RebuildColumns(TShellListColumns Kind);
   void SortBy(int Column);
   void SetCurrentFolder(LPITEMIDLIST List);
   void ApplyRoot();

@@ -97,7 +97,8 @@ std::vector<std::string> FileDetails(LPCITEMIDLIST Item) {
   const std::uint64_t size =
       (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
   std::string sizeText;
-  if (!folder && !IsSpecialFolder(Item)) sizeText = FileSizeText(size);
+  // Special folders are folders on disk too, so they show no size either.
+  if (!folder) sizeText = FileSizeText(size);
   return {sizeText, TypeName(Item), ModifiedText(found.ftLastWriteTime)};
 }
 

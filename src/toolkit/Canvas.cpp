@@ -129,15 +129,19 @@ void TCanvas::DrawFocusRect(const RECT& R) {
 void TCanvas::Draw(int X, int Y, TBitmap& Bitmap) {
   RequireHandle();
   if (Bitmap.Empty()) return;
-  BitBlt(FHandle, X, Y, Bitmap.Width(), Bitmap.Height(), Bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+  TCanvas& source = Bitmap.Canvas();
+  source.RequireHandle();  // a bitmap not drawn on yet has no DC
+  BitBlt(FHandle, X, Y, Bitmap.Width(), Bitmap.Height(), source.FHandle, 0, 0, SRCCOPY);
 }
 
 void TCanvas::StretchDraw(const RECT& Dest, TBitmap& Bitmap) {
   RequireHandle();
   if (Bitmap.Empty()) return;
+  TCanvas& source = Bitmap.Canvas();
+  source.RequireHandle();
   SetStretchBltMode(FHandle, COLORONCOLOR);
   StretchBlt(FHandle, Dest.left, Dest.top, Dest.right - Dest.left, Dest.bottom - Dest.top,
-             Bitmap.Canvas().Handle(), 0, 0, Bitmap.Width(), Bitmap.Height(), SRCCOPY);
+             source.FHandle, 0, 0, Bitmap.Width(), Bitmap.Height(), SRCCOPY);
 }
 
 void TCanvas::CopyRect(const RECT& Dest, TCanvas& Source, const RECT& SourceRect) {

@@ -343,3 +343,41 @@ TEST_F(ShellListViewTest, AFileDroppedOnAFolderItemMovesThere) {
 }
 
 }  // namespace
+
+namespace {
+
+void SendMouse(DWORD Flags, POINT Screen) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(Screen.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+  input.mi.dy = MulDiv(Screen.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+  input.mi.dwFlags = Flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+TEST_F(ShellListViewTest, ARightClickAsksForTheShellMenuOfTheItemsOrOfTheFolderShown) {
+  Temp.MakeFile("menu.txt");
+  List->SetRootFolder(Temp.Path());
+  List->OnContextMenuPopup = TVintoShellContextMenuPopupEvent(&Log, &TListLog::Popup);
+  SetForegroundWindow(Form->Handle());
+  RECT r = ItemNamed("menu.txt")->DisplayRect();
+  POINT p{r.left + 24, (r.top + r.bottom) / 2};
+  ClientToScreen(List->WindowHandle(), &p);
+  SendMouse(0, p);
+  PumpMessages(50);
+  // Both at once: the control waits for the release inside its handling
+  // of the press.
+  SendMouse(MOUSEEVENTF_RIGHTDOWN, p);
+  SendMouse(MOUSEEVENTF_RIGHTUP, p);
+  PumpUntil([&] { return !Log.Popups.empty(); }, 1500);
+  ASSERT_EQ(Log.Popups.size(), 1u);
+  EXPECT_EQ(Log.Popups[0], Temp / "menu.txt");
+
+  // With nothing selected the menu is the folder's own.
+  List->ClearSelection();
+  List->Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List->WindowHandle()),
+                MAKELPARAM(p.x, p.y));
+  EXPECT_EQ(Log.Popups.size(), 2u);
+}
+
+}  // namespace

@@ -117,6 +117,19 @@ TEST(Bitmap, ConvertsToAndFromPortablePixelBuffers) {
   rgb.SetSize(3, 2);
   rgb.Canvas().Draw(0, 0, bmp);
   EXPECT_EQ(rgb.ToPixelBuffer(), source);
+
+  // A bitmap whose canvas was never used draws as well, plain or stretched.
+  TBitmap fresh, copy, doubled;
+  fresh.Assign(source);
+  copy.SetSize(3, 2);
+  copy.Canvas().Draw(0, 0, fresh);
+  EXPECT_EQ(copy.ToPixelBuffer(), source);
+  TBitmap fresh2;
+  fresh2.Assign(source);
+  doubled.SetSize(6, 4);
+  doubled.Canvas().StretchDraw({0, 0, 6, 4}, fresh2);
+  EXPECT_EQ(doubled.Canvas().GetPixel(0, 0), RGB(1, 2, 3));
+  EXPECT_EQ(doubled.Canvas().GetPixel(5, 3), RGB(255, 0, 255));
 }
 
 }  // namespace
