@@ -37,10 +37,12 @@ add_custom_command(
   COMMENT "Drawing the program icon")
 include(cmake/Resources.cmake OPTIONAL)
 set(FW_RESOURCE_FILE ${CMAKE_SOURCE_DIR}/src/app/res/Fernwick.rc)
+file(GLOB FW_PREVIEW_FORMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/preview/*.form)
 set_source_files_properties(${FW_RESOURCE_FILE} PROPERTIES
-  OBJECT_DEPENDS "${FW_GEN}/Fernwick.ico;${CMAKE_SOURCE_DIR}/src/app/res/Fernwick.manifest;${FW_EXTRA_RESOURCE_DEPENDS}")
+  OBJECT_DEPENDS "${FW_GEN}/Fernwick.ico;${CMAKE_SOURCE_DIR}/src/app/res/Fernwick.manifest;${FW_EXTRA_RESOURCE_DEPENDS};${FW_PREVIEW_FORMS}")
 add_library(fw_resources OBJECT ${FW_RESOURCE_FILE})
-target_include_directories(fw_resources PRIVATE ${FW_GEN} ${CMAKE_SOURCE_DIR}/src/app/res)
+target_include_directories(fw_resources PRIVATE ${FW_GEN} ${CMAKE_SOURCE_DIR}/src/app/res
+                                                ${CMAKE_SOURCE_DIR}/src/app/preview)
 
 add_executable(Fernwick WIN32 ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
 target_link_libraries(Fernwick PRIVATE fw_win fw_portable fw_resources ${FW_WIN_LIBS})

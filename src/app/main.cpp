@@ -6,9 +6,23 @@
 #include "app/MainForm.h"
 #include "app/SkinSwitch.h"
 #include "app/portable/CommandLine.h"
+#include "app/preview/PreviewForm.h"
 #include "skin/archive/SkinMessages.h"
 #include "skin/engine/SkinData.h"
 #include "toolkit/Application.h"
+
+namespace {
+
+// "/skin" on the command line, applied to the skin component of the
+// window the program opens.
+void ApplySkinOption(const TCommandLine& Options, TSkinData* Data) {
+  if (!Data || !Options.HasSkin()) return;
+  const std::string message = ApplySkinSwitch(*Data, Options.Skin());
+  if (!message.empty())
+    Application->MessageBox(message, Application->GetTitle(), MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Application->Initialize();
@@ -24,12 +38,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   SkinMessages::SetHandler([](const std::string& Text) {
     Application->MessageBox(Text, Application->GetTitle(), MB_OK | MB_ICONWARNING);
   });
-  TForm1* form = nullptr;
-  Application->CreateForm(form);
-  if (form && form->SkinData1 && options.HasSkin()) {
-    const std::string message = ApplySkinSwitch(*form->SkinData1, options.Skin());
-    if (!message.empty())
-      Application->MessageBox(message, Application->GetTitle(), MB_OK | MB_ICONWARNING);
+  if (options.Preview()) {
+    TPreviewForm* preview = nullptr;
+    Application->CreateForm(preview);
+    if (preview) ApplySkinOption(options, preview->SkinData1);
+  } else {
+    TForm1* form = nullptr;
+    Application->CreateForm(form);
+    if (form) ApplySkinOption(options, form->SkinData1);
   }
   Application->Run();
   return 0;

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "toolkit/ControlAtom.h"
+#include "toolkit/Menu.h"
 #include "toolkit/portable/ClassBuilder.h"
 
 const TClassInfo& TApplication::StaticClass() {
@@ -82,12 +83,38 @@ bool TApplication::IsTabNavigation(const MSG& Msg) {
   return true;
 }
 
+namespace {
+
+// The form of the toolkit window that a message went to (or of the
+// nearest toolkit window above it), or null.
+TCustomForm* FormOfWindow(HWND Wnd) {
+  for (; Wnd; Wnd = GetParent(Wnd))
+    if (TWinControl* control = FindControl(Wnd)) return GetParentForm(control);
+  return nullptr;
+}
+
+}  // namespace
+
+bool TApplication::IsMenuShortCut(const MSG& Msg) {
+  if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN) return false;
+  TCustomForm* form = FormOfWindow(Msg.hwnd);
+  return form && form->IsShortCut(ShortCutFromKey(Msg.wParam));
+}
+
+// Ctrl+F4 closes and Ctrl+F6 switches MDI children.
+bool TApplication::IsMDIKey(MSG& Msg) {
+  if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN) return false;
+  TCustomForm* form = FormOfWindow(Msg.hwnd);
+  if (TCustomForm* parent = form ? form->MDIParent() : nullptr) form = parent;
+  return form && form->ClientHandle() && TranslateMDISysAccel(form->ClientHandle(), &Msg);
+}
+
 bool TApplication::ProcessMessage(MSG& Msg) {
   if (Msg.message == WM_QUIT) {
     FTerminated = true;
     return true;
   }
-  if (IsTabNavigation(Msg)) return true;
+  if (IsTabNavigation(Msg) || IsMDIKey(Msg) || IsMenuShortCut(Msg)) return true;
   TranslateMessage(&Msg);
   DispatchMessageA(&Msg);
   return true;

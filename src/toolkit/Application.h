@@ -68,6 +68,8 @@ class TApplication : public TComponent {
   bool LoadForm(TCustomForm* Form);
   bool ProcessMessage(MSG& Msg);
   bool IsTabNavigation(const MSG& Msg);
+  bool IsMenuShortCut(const MSG& Msg);
+  bool IsMDIKey(MSG& Msg);
 
   std::string FTitle;
   HMODULE FResourceModule = nullptr;

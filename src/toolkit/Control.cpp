@@ -27,6 +27,7 @@ const TClassInfo& TControl::StaticClass() {
           .Prop("Hint", &TControl::GetHint, &TControl::SetHint, std::string())
           .Prop("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint, false)
           .Prop("BiDiMode", &TControl::GetBiDiMode, &TControl::SetBiDiMode, bdLeftToRight)
+          .Prop("ParentBiDiMode", &TControl::GetParentBiDiMode, &TControl::SetParentBiDiMode, true)
           .PropNoDefault("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu)
           .EventProp("OnClick", &TControl::OnClick)
           .EventProp("OnDblClick", &TControl::OnDblClick)
@@ -70,6 +71,7 @@ void TControl::SetParent(TWinControl* Value) {
     Value->InsertControl(this);
     ParentFontChanged();
     ParentColorChanged();
+    ParentBiDiModeChanged();
   }
 }
 
@@ -136,6 +138,26 @@ void TControl::ParentColorChanged() {
   FColor = FParent->GetColor();
   ColorChanged();
   Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetBiDiMode(TBiDiMode Value) {
+  FParentBiDiMode = false;
+  if (Value == FBiDiMode) return;
+  FBiDiMode = Value;
+  BiDiModeChanged();
+  Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+  FParentBiDiMode = Value;
+  if (Value) ParentBiDiModeChanged();
+}
+
+void TControl::ParentBiDiModeChanged() {
+  if (!FParentBiDiMode || !FParent || FParent->GetBiDiMode() == FBiDiMode) return;
+  FBiDiMode = FParent->GetBiDiMode();
+  BiDiModeChanged();
+  Perform(CM_BIDIMODECHANGED);
 }
 
 void TControl::SetParentFont(bool Value) {

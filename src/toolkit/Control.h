@@ -77,7 +77,18 @@ class TControl : public TComponent {
   bool GetShowHint() const { return FShowHint; }
   void SetShowHint(bool Value) { FShowHint = Value; }
   TBiDiMode GetBiDiMode() const { return FBiDiMode; }
-  void SetBiDiMode(TBiDiMode Value) { FBiDiMode = Value; }
+  void SetBiDiMode(TBiDiMode Value);
+  // True: BiDiMode follows the parent's (the default).
+  bool GetParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
+  // What the reading direction means for this control: right-to-left text,
+  // alignment at the right, the vertical scroll bar at the left.
+  bool IsRightToLeft() const { return FBiDiMode != bdLeftToRight; }
+  bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
+  bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+  bool UseRightToLeftScrollBar() const {
+    return FBiDiMode == bdRightToLeft || FBiDiMode == bdRightToLeftNoAlign;
+  }
   TPopupMenu* GetPopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* Value);
 
@@ -113,6 +124,8 @@ class TControl : public TComponent {
   virtual void FontChanged();
   virtual void ColorChanged() { Invalidate(); }
   virtual void TextChanged() { Invalidate(); }
+  // The new BiDiMode is stored; apply it to the window and the children.
+  virtual void BiDiModeChanged() { Invalidate(); }
   // The new Visible or Enabled value is stored; apply it to the window.
   virtual void VisibleChanged() {}
   virtual void EnabledChanged() {}
@@ -136,6 +149,7 @@ class TControl : public TComponent {
   }
   void ParentFontChanged();
   void ParentColorChanged();
+  void ParentBiDiModeChanged();
   void HandleMouse(TMessage& Message);
 
   TWinControl* FParent = nullptr;
@@ -151,6 +165,7 @@ class TControl : public TComponent {
   std::string FHint;
   bool FShowHint = false;
   TBiDiMode FBiDiMode = bdLeftToRight;
+  bool FParentBiDiMode = true;
   TPopupMenu* FPopupMenu = nullptr;
   bool FMouseInControl = false;
   bool FClicking = false;

@@ -29,7 +29,7 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
 void TCustomEdit::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
   Params.BaseClassName = "EDIT";
-  Params.Style |= ES_AUTOHSCROLL | ES_LEFT;
+  Params.Style |= ES_AUTOHSCROLL | (UseRightToLeftAlignment() ? ES_RIGHT : ES_LEFT);
   if (FReadOnly) Params.Style |= ES_READONLY;
   Params.ExStyle |= WS_EX_CLIENTEDGE;
 }

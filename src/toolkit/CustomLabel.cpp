@@ -18,8 +18,13 @@ UINT TCustomLabel::DrawTextFlags() const {
   UINT flags = DT_EXPANDTABS;
   if (FWordWrap) flags |= DT_WORDBREAK;
   if (!FShowAccelChar) flags |= DT_NOPREFIX;
-  if (FAlignment == taRightJustify) flags |= DT_RIGHT;
-  if (FAlignment == taCenter) flags |= DT_CENTER;
+  // Right-to-left alignment mirrors the sides.
+  TAlignment alignment = FAlignment;
+  if (UseRightToLeftAlignment() && alignment != taCenter)
+    alignment = alignment == taLeftJustify ? taRightJustify : taLeftJustify;
+  if (alignment == taRightJustify) flags |= DT_RIGHT;
+  if (alignment == taCenter) flags |= DT_CENTER;
+  if (UseRightToLeftReading()) flags |= DT_RTLREADING;
   return flags;
 }
 

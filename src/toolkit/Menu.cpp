@@ -5,6 +5,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/portable/ClassBuilder.h"
 
 namespace {
@@ -35,6 +36,13 @@ const TClassInfo& TMenuItem::StaticClass() {
           .Creatable()
           .Prop("Caption", &TMenuItem::GetCaption, &TMenuItem::SetCaption, std::string())
           .Prop("Checked", &TMenuItem::GetChecked, &TMenuItem::SetChecked, false)
+          .Prop("RadioItem", &TMenuItem::GetRadioItem, &TMenuItem::SetRadioItem, false)
+          .Prop("GroupIndex", &TMenuItem::GetGroupIndex, &TMenuItem::SetGroupIndex, 0)
+          .Prop("AutoCheck", &TMenuItem::GetAutoCheck, &TMenuItem::SetAutoCheck, false)
+          .Prop("Default", &TMenuItem::GetDefault, &TMenuItem::SetDefault, false)
+          .Prop("ShortCut", &TMenuItem::GetShortCut, &TMenuItem::SetShortCut, 0)
+          .Prop("ImageIndex", &TMenuItem::GetImageIndex, &TMenuItem::SetImageIndex, -1)
+          .Prop("Hint", &TMenuItem::GetHint, &TMenuItem::SetHint, std::string())
           .Prop("Enabled", &TMenuItem::GetEnabled, &TMenuItem::SetEnabled, true)
           .Prop("Visible", &TMenuItem::GetVisible, &TMenuItem::SetVisible, true)
           .EventProp("OnClick", &TMenuItem::OnClick)
@@ -50,6 +58,9 @@ const TClassInfo& TMenu::StaticClass() {
       TClassBuilder<TMenu>("TMenu", &TComponent::StaticClass())
           .ObjectProp("Items", &TMenu::Items)
           .Prop("OwnerDraw", &TMenu::GetOwnerDraw, &TMenu::SetOwnerDraw, false)
+          .PropNoDefault("Images", &TMenu::GetImages, &TMenu::SetImages)
+          .Prop("BiDiMode", &TMenu::GetBiDiMode, &TMenu::SetBiDiMode, bdLeftToRight)
+          .Prop("ParentBiDiMode", &TMenu::GetParentBiDiMode, &TMenu::SetParentBiDiMode, true)
           .Info();
   return info;
 }
@@ -140,7 +151,64 @@ void TMenuItem::SetCaption(const std::string& Value) {
 void TMenuItem::SetChecked(bool Value) {
   if (Value == FChecked) return;
   FChecked = Value;
+  if (Value && FRadioItem) UncheckGroupSiblings();
   Changed();
+}
+
+void TMenuItem::UncheckGroupSiblings() {
+  if (!FParentItem) return;
+  for (TMenuItem* sibling : FParentItem->FItems)
+    if (sibling != this && sibling->FRadioItem && sibling->FGroupIndex == FGroupIndex)
+      sibling->FChecked = false;
+}
+
+void TMenuItem::SetRadioItem(bool Value) {
+  if (Value == FRadioItem) return;
+  FRadioItem = Value;
+  if (Value && FChecked) UncheckGroupSiblings();
+  Changed();
+}
+
+void TMenuItem::SetGroupIndex(int Value) {
+  if (Value == FGroupIndex) return;
+  FGroupIndex = Value;
+  if (FRadioItem && FChecked) UncheckGroupSiblings();
+  Changed();
+}
+
+void TMenuItem::SetDefault(bool Value) {
+  if (Value == FDefault) return;
+  FDefault = Value;
+  Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut Value) {
+  if (Value == FShortCut) return;
+  FShortCut = Value;
+  Changed();
+}
+
+void TMenuItem::SetImageIndex(int Value) {
+  if (Value == FImageIndex) return;
+  FImageIndex = Value;
+  Changed();
+}
+
+TMenuItem* TMenuItem::FindByShortCut(TShortCut ShortCut) {
+  for (TMenuItem* item : FItems) {
+    if (!item->FVisible || !item->FEnabled) continue;
+    if (item->FShortCut == ShortCut && item->FItems.empty()) return item;
+    if (TMenuItem* found = item->FindByShortCut(ShortCut)) return found;
+  }
+  return nullptr;
+}
+
+TShortCut ShortCutFromKey(WPARAM Key) {
+  TShortCut shortCut = static_cast<TShortCut>(Key & 0xFF);
+  if (GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
+  if (GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
+  if (GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
+  return shortCut;
 }
 
 void TMenuItem::SetEnabled(bool Value) {
@@ -156,7 +224,9 @@ void TMenuItem::SetVisible(bool Value) {
 }
 
 void TMenuItem::Click() {
-  if (FEnabled) OnClick(this);
+  if (!FEnabled) return;
+  if (FAutoCheck) SetChecked(FRadioItem ? true : !FChecked);
+  OnClick(this);
 }
 
 bool TMenuItem::DrawItem(TCanvas& Canvas, RECT Rect, bool Selected) {
@@ -199,11 +269,28 @@ void TMenu::BuildMenu(HMENU Menu, TMenuItem& Parent) {
     mii.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA | MIIM_STRING;
     mii.fType = item->IsLine() ? MFT_SEPARATOR : MFT_STRING;
     if (FOwnerDraw && !item->IsLine()) mii.fType |= MFT_OWNERDRAW;
+    if (item->FRadioItem) mii.fType |= MFT_RADIOCHECK;
+    if (IsRightToLeft()) {
+      mii.fType |= MFT_RIGHTORDER;
+      if (IsBarItem(*item)) mii.fType |= MFT_RIGHTJUSTIFY;
+    }
     if (item->FChecked) mii.fState |= MFS_CHECKED;
     if (!item->FEnabled) mii.fState |= MFS_DISABLED;
+    if (item->FDefault) mii.fState |= MFS_DEFAULT;
     mii.wID = item->FCommand;
     mii.dwItemData = reinterpret_cast<ULONG_PTR>(item);
-    mii.dwTypeData = const_cast<char*>(item->FCaption.c_str());
+    // The shortcut's text stands at the right of the caption.
+    std::string text = item->FCaption;
+    if (item->FShortCut && !IsBarItem(*item)) {
+      std::string shortCut = ShortCutToText(item->FShortCut);
+      if (!shortCut.empty()) text += "\t" + shortCut;
+    }
+    mii.dwTypeData = const_cast<char*>(text.c_str());
+    // The image is drawn by the item when the system asks for it.
+    if (!FOwnerDraw && FImages && item->FImageIndex >= 0 && !item->IsLine()) {
+      mii.fMask |= MIIM_BITMAP;
+      mii.hbmpItem = HBMMENU_CALLBACK;
+    }
     if (item->Count() > 0) {
       item->FSubMenu = CreatePopupMenu();
       BuildMenu(item->FSubMenu, *item);
@@ -212,6 +299,48 @@ void TMenu::BuildMenu(HMENU Menu, TMenuItem& Parent) {
     }
     InsertMenuItemA(Menu, position++, TRUE, &mii);
   }
+}
+
+void TMenu::SetImages(TImageList* Value) {
+  if (Value == FImages) return;
+  FImages = Value;
+  if (Value) Value->FreeNotification(this);
+  ItemsChanged();
+}
+
+void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImages) {
+    FImages = nullptr;
+    if (!ComponentState().Contains(csDestroying)) ItemsChanged();
+  }
+}
+
+void TMenu::SetBiDiMode(TBiDiMode Value) {
+  FParentBiDiMode = false;
+  if (Value == FBiDiMode) return;
+  FBiDiMode = Value;
+  ItemsChanged();
+}
+
+void TMenu::SetParentBiDiMode(bool Value) {
+  FParentBiDiMode = Value;
+  if (Value) ParentBiDiModeChanged();
+}
+
+void TMenu::ParentBiDiModeChanged() {
+  if (!FParentBiDiMode) return;
+  TControl* owner = nullptr;
+  for (TComponent* o = Owner(); o && !owner; o = o->Owner()) owner = dynamic_cast<TControl*>(o);
+  TBiDiMode mode = owner ? owner->GetBiDiMode() : bdLeftToRight;
+  if (mode == FBiDiMode) return;
+  FBiDiMode = mode;
+  ItemsChanged();
+}
+
+void TMenu::Loaded() {
+  TComponent::Loaded();
+  ParentBiDiModeChanged();
 }
 
 void TMenu::SetOwnerDraw(bool Value) {
@@ -276,16 +405,38 @@ void TPopupMenu::Popup(int X, int Y) {
   OnPopup(this);
   HMENU menu = Handle();
   HWND owner = PopupOwnerWindow();
-  UINT command = static_cast<UINT>(TrackPopupMenu(
-      menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, X, Y, 0, owner, nullptr));
+  UINT align = IsRightToLeft() ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+  UINT command = static_cast<UINT>(
+      TrackPopupMenu(menu, align | TPM_RIGHTBUTTON | TPM_RETURNCMD, X, Y, 0, owner, nullptr));
   if (command)
     if (TMenuItem* item = FindMenuItemByCommand(command)) item->Click();
 }
+
+namespace {
+
+// The image list that draws an item's image in a menu that is not owner
+// drawn (the system asks for it as a bitmap callback), or null.
+TImageList* ImagesOfNativeItem(const TMenuItem& Item) {
+  TMenu* menu = Item.GetParentMenu();
+  if (!menu || menu->GetOwnerDraw() || !menu->GetImages()) return nullptr;
+  return menu->GetImages();
+}
+
+}  // namespace
 
 LRESULT DrawMenuItemMessage(const DRAWITEMSTRUCT& Item) {
   if (Item.CtlType != ODT_MENU) return 0;
   TMenuItem* item = LiveItem(Item.itemData);
   if (!item) return 0;
+  if (TImageList* images = ImagesOfNativeItem(*item)) {
+    TCanvas canvas;
+    canvas.SetHandle(Item.hDC);
+    int x = Item.rcItem.left + (Item.rcItem.right - Item.rcItem.left - images->GetWidth()) / 2;
+    int y = Item.rcItem.top + (Item.rcItem.bottom - Item.rcItem.top - images->GetHeight()) / 2;
+    images->Draw(canvas, x, y, item->GetImageIndex(), item->GetEnabled());
+    canvas.SetHandle(nullptr);
+    return TRUE;
+  }
   TCanvas canvas;
   canvas.SetHandle(Item.hDC);
   bool selected = (Item.itemState & ODS_SELECTED) != 0;
@@ -304,6 +455,11 @@ LRESULT MeasureMenuItemMessage(MEASUREITEMSTRUCT& Item) {
   if (Item.CtlType != ODT_MENU) return 0;
   TMenuItem* item = LiveItem(Item.itemData);
   if (!item) return 0;
+  if (TImageList* images = ImagesOfNativeItem(*item)) {
+    Item.itemWidth = static_cast<UINT>(images->GetWidth());
+    Item.itemHeight = static_cast<UINT>(images->GetHeight());
+    return TRUE;
+  }
   HDC dc = GetDC(nullptr);
   TCanvas canvas;
   canvas.SetHandle(dc);

@@ -1,7 +1,8 @@
 #pragma once
-// Menus: items with captions, check marks, sub-items and owner-draw
-// events; a main menu for a form's menu bar and pop-up menus. The system
-// menu is rebuilt from the items whenever they change.
+// Menus: items with captions, check marks and radio groups, shortcuts,
+// images, sub-items and owner-draw events; a main menu for a form's menu
+// bar and pop-up menus. The system menu is rebuilt from the items whenever
+// they change.
 
 #include <windows.h>
 
@@ -9,10 +10,13 @@
 #include <vector>
 
 #include "toolkit/Canvas.h"
+#include "toolkit/ControlTypes.h"
 #include "toolkit/GdiHandle.h"
 #include "toolkit/portable/Component.h"
+#include "toolkit/portable/ShortCut.h"
 
 class TMenu;
+class TImageList;
 
 using TMenuDrawItemEvent = TEvent<TObject*, TCanvas*, RECT, bool>;
 using TMenuMeasureItemEvent = TEvent<TObject*, TCanvas*, int&, int&>;
@@ -26,7 +30,25 @@ class TMenuItem : public TComponent {
   std::string GetCaption() const { return FCaption; }
   void SetCaption(const std::string& Value);
   bool GetChecked() const { return FChecked; }
+  // Checking a radio item unchecks the radio items of its group among its
+  // siblings.
   void SetChecked(bool Value);
+  bool GetRadioItem() const { return FRadioItem; }
+  void SetRadioItem(bool Value);
+  int GetGroupIndex() const { return FGroupIndex; }
+  void SetGroupIndex(int Value);
+  // Clicking checks the item (radio items) or toggles it.
+  bool GetAutoCheck() const { return FAutoCheck; }
+  void SetAutoCheck(bool Value) { FAutoCheck = Value; }
+  bool GetDefault() const { return FDefault; }
+  void SetDefault(bool Value);
+  TShortCut GetShortCut() const { return FShortCut; }
+  void SetShortCut(TShortCut Value);
+  // Index into the menu's Images; -1: none.
+  int GetImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int Value);
+  std::string GetHint() const { return FHint; }
+  void SetHint(const std::string& Value) { FHint = Value; }
   bool GetEnabled() const { return FEnabled; }
   void SetEnabled(bool Value);
   bool GetVisible() const { return FVisible; }
@@ -41,6 +63,9 @@ class TMenuItem : public TComponent {
   void Remove(TMenuItem* Item);
   // The menu this item belongs to, or null.
   TMenu* GetParentMenu() const;
+  // The enabled, visible item at any depth below this one with that
+  // shortcut, or null.
+  TMenuItem* FindByShortCut(TShortCut ShortCut);
 
   UINT Command() const { return FCommand; }
   // The pop-up menu holding this item's sub-items (made by the menu).
@@ -61,8 +86,17 @@ class TMenuItem : public TComponent {
   friend class TMenu;
   void Changed();
 
+  void UncheckGroupSiblings();
+
   std::string FCaption;
+  std::string FHint;
   bool FChecked = false;
+  bool FRadioItem = false;
+  bool FAutoCheck = false;
+  bool FDefault = false;
+  int FGroupIndex = 0;
+  TShortCut FShortCut = 0;
+  int FImageIndex = -1;
   bool FEnabled = true;
   bool FVisible = true;
   UINT FCommand;
@@ -84,6 +118,17 @@ class TMenu : public TComponent {
   HMENU Handle();
   bool GetOwnerDraw() const { return FOwnerDraw; }
   void SetOwnerDraw(bool Value);
+  TImageList* GetImages() const { return FImages; }
+  void SetImages(TImageList* Value);
+  // The reading direction; by default that of the form that owns the menu.
+  TBiDiMode GetBiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool GetParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
+  bool IsRightToLeft() const { return FBiDiMode != bdLeftToRight; }
+  // The owning form's BiDiMode changed.
+  void ParentBiDiModeChanged();
+  void Loaded() override;
 
   // Drops the system menu so that the next Handle() rebuilds it.
   virtual void ItemsChanged();
@@ -91,10 +136,16 @@ class TMenu : public TComponent {
  protected:
   virtual HMENU CreateRootMenu() = 0;
   void BuildMenu(HMENU Menu, TMenuItem& Parent);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The menu bar's own items (not those of its drop-downs).
+  virtual bool IsBarItem(const TMenuItem& Item) const { return false; }
 
   TMenuItem* FItems;
   TMenuHandle FHandle;
   bool FOwnerDraw = false;
+  TImageList* FImages = nullptr;
+  TBiDiMode FBiDiMode = bdLeftToRight;
+  bool FParentBiDiMode = true;
 };
 
 class TMainMenu : public TMenu {
@@ -105,6 +156,7 @@ class TMainMenu : public TMenu {
 
  protected:
   HMENU CreateRootMenu() override { return CreateMenu(); }
+  bool IsBarItem(const TMenuItem& Item) const override { return Item.ParentItem() == FItems; }
 };
 
 FW_ENUM(TPopupAlignment, paLeft, paRight, paCenter)
@@ -134,6 +186,8 @@ class TPopupMenu : public TMenu {
 
 // The item with that command identifier, or null.
 TMenuItem* FindMenuItemByCommand(UINT Command);
+// The shortcut of a key press (virtual key with the modifier keys held now).
+TShortCut ShortCutFromKey(WPARAM Key);
 // Owner-draw messages for menu items; return non-zero when handled.
 LRESULT DrawMenuItemMessage(const DRAWITEMSTRUCT& Item);
 LRESULT MeasureMenuItemMessage(MEASUREITEMSTRUCT& Item);

@@ -50,6 +50,12 @@ constexpr UINT CM_BUTTONPRESSED = CM_BASE + 0x1B;
 constexpr UINT CM_RELEASE = CM_BASE + 0x21;
 // The window was destroyed and created anew (wParam: the new handle).
 constexpr UINT CM_RECREATEWND = CM_BASE + 0x33;
+// Posted to a form that is to be freed: a form whose WndProc answers
+// kReleaseAccepted is freed once the message has been handled.
+constexpr UINT CM_RELEASEFORM = CM_BASE + 0x3B;
+constexpr LRESULT kReleaseAccepted = 0x52454C;
+// BiDiMode changed.
+constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 0x3C;
 // The checked state of a control changed.
 constexpr UINT CM_CHECKEDCHANGED = CM_BASE + 0xD0;
 

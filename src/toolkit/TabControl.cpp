@@ -212,6 +212,15 @@ void TCustomTabControl::WndProc(TMessage& Message) {
       TWinControl::WndProc(Message);
       Resized();
       return;
+    case WM_ERASEBKGND: {
+      // The system control leaves the strip beside the tabs to the class
+      // brush, which the toolkit's classes do not have.
+      RECT r;
+      GetClientRect(WindowHandle(), &r);
+      FillRect(reinterpret_cast<HDC>(Message.WParam), &r, Brush().Handle());
+      Message.Result = 1;
+      return;
+    }
   }
   TWinControl::WndProc(Message);
 }

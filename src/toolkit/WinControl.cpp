@@ -124,6 +124,11 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND Wnd, UINT Msg, WPARAM WParam, L
     DetachControl(Wnd);
     if (control->FHandle == Wnd) control->FHandle = nullptr;
   }
+  // Posted, so nothing further up the stack uses the control any more.
+  if (Msg == CM_RELEASEFORM && message.Result == kReleaseAccepted) {
+    delete control;
+    return 0;
+  }
   return message.Result;
 }
 
@@ -133,6 +138,7 @@ void TWinControl::CreateParams(TCreateParams& Params) {
   if (FVisible) Params.Style |= WS_VISIBLE;
   if (FTabStop) Params.Style |= WS_TABSTOP;
   if (!GetEnabled()) Params.Style |= WS_DISABLED;
+  Params.ExStyle |= BiDiExStyle();
   Params.X = FLeft;
   Params.Y = FTop;
   Params.Width = FWidth;
@@ -159,9 +165,13 @@ void TWinControl::CreateWnd() {
   const std::string className = ClassName();
   FDefWndProc = RegisterWindowClass(className, params, &TWinControl::StaticWndProc);
   gCreatingControl = this;
-  HWND wnd = CreateWindowExA(params.ExStyle, className.c_str(), params.Caption.c_str(),
-                             params.Style, params.X, params.Y, params.Width, params.Height,
-                             params.WndParent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND wnd = nullptr;
+  try {
+    wnd = CreateWindowHandle(params, className);
+  } catch (...) {
+    gCreatingControl = nullptr;
+    throw;
+  }
   gCreatingControl = nullptr;
   if (!wnd) {
     FHandle = nullptr;
@@ -174,6 +184,16 @@ void TWinControl::CreateWnd() {
   CreateChildHandles();
 }
 
+HWND TWinControl::CreateWindowHandle(const TCreateParams& Params, const std::string& ClassName) {
+  return CreateWindowExA(Params.ExStyle, ClassName.c_str(), Params.Caption.c_str(), Params.Style,
+                         Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+void TWinControl::DestroyWindowHandle() {
+  DestroyWindow(FHandle);
+}
+
 void TWinControl::CreateChildHandles() {
   for (TControl* c : FControls)
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->HandleNeeded();
@@ -181,7 +201,7 @@ void TWinControl::CreateChildHandles() {
 
 void TWinControl::DestroyWnd() {
   FText = GetTextValue();
-  DestroyWindow(FHandle);
+  DestroyWindowHandle();
 }
 
 void TWinControl::DestroyHandle() {
@@ -405,6 +425,26 @@ void TWinControl::ColorChanged() {
   FBrush.SetColor(GetColor());
   for (TControl* c : FControls) c->ParentColorChanged();
   TControl::ColorChanged();
+}
+
+DWORD TWinControl::BiDiExStyle() const {
+  DWORD ex = 0;
+  if (UseRightToLeftReading()) ex |= WS_EX_RTLREADING;
+  if (UseRightToLeftAlignment()) ex |= WS_EX_RIGHT;
+  if (UseRightToLeftScrollBar()) ex |= WS_EX_LEFTSCROLLBAR;
+  return ex;
+}
+
+void TWinControl::BiDiModeChanged() {
+  if (FHandle) {
+    constexpr DWORD mask = WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR;
+    LONG_PTR ex = GetWindowLongPtrA(FHandle, GWL_EXSTYLE);
+    SetWindowLongPtrA(FHandle, GWL_EXSTYLE, (ex & ~static_cast<LONG_PTR>(mask)) | BiDiExStyle());
+    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Invalidate();
+  }
+  for (TControl* c : FControls) c->ParentBiDiModeChanged();
 }
 
 void TWinControl::TextChanged() {

@@ -81,6 +81,10 @@ class TWinControl : public TControl {
   virtual void CreateParams(TCreateParams& Params);
   virtual void CreateWnd();
   virtual void DestroyWnd();
+  // Makes and destroys the window itself (MDI children go through their
+  // client window).
+  virtual HWND CreateWindowHandle(const TCreateParams& Params, const std::string& ClassName);
+  virtual void DestroyWindowHandle();
   // Creates the windows of the windowed children.
   void CreateChildHandles();
   void WndProc(TMessage& Message) override;
@@ -97,6 +101,10 @@ class TWinControl : public TControl {
   void FontChanged() override;
   void ColorChanged() override;
   void TextChanged() override;
+  void BiDiModeChanged() override;
+  // The extended style bits that carry BiDiMode: right-to-left reading,
+  // right alignment, the scroll bar at the left.
+  DWORD BiDiExStyle() const;
   std::string GetTextValue() const override;
   void SetTextValue(const std::string& Value) override;
   TBrush& Brush() { return FBrush; }

@@ -73,7 +73,8 @@ void TFormReader::Read(const TFormObject& Description) {
     Created.push_back(&Root);
     if (!Description.Name.empty()) {
       try {
-        Root.SetName(Description.Name);
+        RootName = Description.Name;
+        Root.SetName(UniqueRootName(Description.Name));
       } catch (const EComponentError& e) {
         throw EFormError(Description.Line, e.what());
       }
@@ -85,6 +86,20 @@ void TFormReader::Read(const TFormObject& Description) {
     throw;
   }
   for (TComponent* c : Created) c->Loaded();
+}
+
+// A second form read from the same description under the same owner is
+// named after the first with "_2", "_3"... added.
+std::string TFormReader::UniqueRootName(const std::string& Name) const {
+  const TComponent* owner = Root.Owner();
+  auto taken = [&](const std::string& Candidate) {
+    if (!owner) return false;
+    const TComponent* other = owner->FindComponent(Candidate);
+    return other && other != &Root;
+  };
+  if (!taken(Name)) return Name;
+  for (int n = 2;; ++n)
+    if (std::string candidate = Name + "_" + std::to_string(n); !taken(candidate)) return candidate;
 }
 
 void TFormReader::ReadObject(TComponent& Instance, const TFormObject& Description) {
@@ -305,7 +320,9 @@ void TFormReader::DropFixupsInto(const TCollection& Collection) {
 void TFormReader::ResolveFixups() {
   for (const TFixup& f : Fixups) {
     TComponent* c =
-        SameText(f.ComponentName, Root.GetName()) ? &Root : Root.FindComponent(f.ComponentName);
+        SameText(f.ComponentName, Root.GetName()) || SameText(f.ComponentName, RootName)
+            ? &Root
+            : Root.FindComponent(f.ComponentName);
     if (!c) throw EFormError(f.Line, "component " + f.ComponentName + " not found");
     if (f.Info->ObjectClass() && !c->ClassType().InheritsFrom(*f.Info->ObjectClass()))
       throw EFormError(f.Line,

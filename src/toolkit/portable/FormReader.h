@@ -45,8 +45,11 @@ class TFormReader {
   void DropFixupsInto(const TCollection& Collection);
   void ResolveFixups();
   void Undo();
+  std::string UniqueRootName(const std::string& Name) const;
 
   TComponent& Root;
+  // The root's name in the description (the root may be given another).
+  std::string RootName;
   std::vector<TComponent*> Created;
   std::vector<TFixup> Fixups;
 };

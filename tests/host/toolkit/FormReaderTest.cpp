@@ -378,3 +378,33 @@ TEST(FormReader, IntegerPropertiesAcceptTheirIdentifiers) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FormReader, FormsReadTwiceUnderOneOwnerGetNamesOfTheirOwn) {
+  TComponent owner(nullptr);
+  const char* const text = R"(object SampleForm: TSampleForm
+  object Sample1: TSample
+    Buddy = Sample1
+  end
+end
+)";
+  std::vector<TSampleForm*> forms;
+  for (int i = 0; i < 3; ++i) {
+    forms.push_back(new TSampleForm(&owner));
+    ReadFormDescription(*forms.back(), text);
+  }
+  EXPECT_EQ(forms[0]->GetName(), "SampleForm");
+  EXPECT_EQ(forms[1]->GetName(), "SampleForm_2");
+  EXPECT_EQ(forms[2]->GetName(), "SampleForm_3");
+  // Names inside each form stay as described.
+  EXPECT_EQ(forms[2]->Sample1->GetName(), "Sample1");
+  EXPECT_EQ(forms[2]->Sample1->GetBuddy(), forms[2]->Sample1);
+  // A freed name is used again.
+  delete forms[0];
+  auto* again = new TSampleForm(&owner);
+  ReadFormDescription(*again, text);
+  EXPECT_EQ(again->GetName(), "SampleForm");
+}
+
+}  // namespace

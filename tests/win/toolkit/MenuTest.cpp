@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "ToolkitTestSupport.h"
+#include "common/SyntheticInput.h"
+#include "toolkit/CustomEdit.h"
 #include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/Menu.h"
 #include "toolkit/portable/ClassBuilder.h"
 
@@ -160,6 +163,155 @@ TEST(Menu, FreeingTheMenuDetachesItFromTheForm) {
   EXPECT_EQ(FindMenuItemByCommand(open), nullptr);
   EXPECT_EQ(form.FindComponent("Open1"), nullptr);
   SendMessageA(wnd, WM_COMMAND, MAKEWPARAM(open, 0), 0);
+}
+
+class TChoiceForm : public TForm {
+  FW_CLASS(TChoiceForm)
+ public:
+  using TForm::TForm;
+  TMainMenu* MainMenu1 = nullptr;
+  TMenuItem* Save1 = nullptr;
+  TMenuItem* Print1 = nullptr;
+  TMenuItem* Large1 = nullptr;
+  TMenuItem* Small1 = nullptr;
+  TMenuItem* Wrap1 = nullptr;
+  std::vector<std::string> Log;
+  void ItemClick(TObject* Sender) { Log.push_back(static_cast<TMenuItem*>(Sender)->GetName()); }
+};
+
+const TClassInfo& TChoiceForm::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TChoiceForm>("TChoiceForm", &TForm::StaticClass())
+                                     .Field("MainMenu1", &TChoiceForm::MainMenu1)
+                                     .Field("Save1", &TChoiceForm::Save1)
+                                     .Field("Print1", &TChoiceForm::Print1)
+                                     .Field("Large1", &TChoiceForm::Large1)
+                                     .Field("Small1", &TChoiceForm::Small1)
+                                     .Field("Wrap1", &TChoiceForm::Wrap1)
+                                     .Method("ItemClick", &TChoiceForm::ItemClick)
+                                     .Info();
+  return info;
+}
+
+const char* const kChoiceForm = R"(object ChoiceForm: TChoiceForm
+  ClientWidth = 300
+  ClientHeight = 100
+  Menu = MainMenu1
+  object Edit1: TEdit
+    Left = 8
+    Top = 8
+    TabOrder = 0
+  end
+  object Images1: TImageList
+  end
+  object MainMenu1: TMainMenu
+    Images = Images1
+    object File1: TMenuItem
+      Caption = '&File'
+      object Save1: TMenuItem
+        Caption = '&Save'
+        ImageIndex = 0
+        ShortCut = 16467
+        OnClick = ItemClick
+      end
+      object Print1: TMenuItem
+        Caption = '&Print'
+        Enabled = False
+        ShortCut = 16464
+        OnClick = ItemClick
+      end
+    end
+    object View1: TMenuItem
+      Caption = '&View'
+      object Large1: TMenuItem
+        AutoCheck = True
+        Caption = '&Large'
+        Checked = True
+        GroupIndex = 1
+        RadioItem = True
+        OnClick = ItemClick
+      end
+      object Small1: TMenuItem
+        AutoCheck = True
+        Caption = 'S&mall'
+        GroupIndex = 1
+        RadioItem = True
+        OnClick = ItemClick
+      end
+      object Wrap1: TMenuItem
+        AutoCheck = True
+        Caption = '&Wrap'
+        OnClick = ItemClick
+      end
+    end
+  end
+end
+)";
+
+void PumpApplication(DWORD Milliseconds) {
+  DWORD end = GetTickCount() + Milliseconds;
+  do {
+    Application->ProcessMessages();
+    Sleep(5);
+  } while (static_cast<LONG>(GetTickCount() - end) < 0);
+  DrainQuit();
+}
+
+UINT StateOf(TMenuItem* Item) {
+  HMENU menu = Item->GetParentMenu()->Handle();
+  HMENU sub = GetSubMenu(menu, Item->ParentItem()->GetName() == "File1" ? 0 : 1);
+  return GetMenuState(sub, Item->Command(), MF_BYCOMMAND);
+}
+
+TEST(Menu, ShortcutsRadioGroupsAndImagesWorkFromTheKeyboard) {
+  Application->Initialize();
+  TChoiceForm form(nullptr);
+  form.ReadDescription(kChoiceForm);
+  form.Show();
+  PumpApplication(100);
+  HWND wnd = form.WindowHandle();
+  HMENU file = GetSubMenu(GetMenu(wnd), 0);
+  char text[64];
+  GetMenuStringA(file, 0, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Save\tCtrl+S");
+  MENUITEMINFOA mii{};
+  mii.cbSize = sizeof mii;
+  mii.fMask = MIIM_BITMAP | MIIM_FTYPE;
+  ASSERT_TRUE(GetMenuItemInfoA(file, 0, TRUE, &mii));
+  EXPECT_EQ(mii.hbmpItem, HBMMENU_CALLBACK);  // the image list draws it
+  ASSERT_TRUE(GetMenuItemInfoA(GetSubMenu(GetMenu(wnd), 1), 0, TRUE, &mii));
+  EXPECT_TRUE(mii.fType & MFT_RADIOCHECK);
+
+  // Ctrl+S typed into the edit reaches the item; the disabled item's
+  // shortcut does nothing.
+  SetForegroundWindow(wnd);
+  SetFocus(GetWindow(wnd, GW_CHILD));
+  PressChord({VK_CONTROL, 'S'});
+  PressChord({VK_CONTROL, 'P'});
+  PumpApplication(200);
+  EXPECT_EQ(form.Log, std::vector<std::string>{"Save1"});
+
+  // Choosing the other radio item through the menu bar moves the check.
+  form.Log.clear();
+  // Both at once: the menu runs a loop of its own that reads the second.
+  PressChord({VK_MENU, 'V'});
+  PressChord({'M'});
+  PumpApplication(300);
+  EXPECT_EQ(form.Log, std::vector<std::string>{"Small1"});
+  EXPECT_TRUE(form.Small1->GetChecked());
+  EXPECT_FALSE(form.Large1->GetChecked());
+  EXPECT_TRUE(StateOf(form.Small1) & MF_CHECKED);
+  EXPECT_FALSE(StateOf(form.Large1) & MF_CHECKED);
+
+  // A check item toggles; a radio item stays checked when chosen again.
+  form.Wrap1->Click();
+  EXPECT_TRUE(form.Wrap1->GetChecked());
+  form.Wrap1->Click();
+  EXPECT_FALSE(form.Wrap1->GetChecked());
+  form.Small1->Click();
+  EXPECT_TRUE(form.Small1->GetChecked());
+  // Checking from code keeps one item of the group checked too.
+  form.Large1->SetChecked(true);
+  EXPECT_FALSE(form.Small1->GetChecked());
 }
 
 }  // namespace

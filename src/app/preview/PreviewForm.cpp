@@ -1,0 +1,157 @@
+#include "app/preview/PreviewForm.h"
+
+#include <string>
+#include <utility>
+
+#include "app/preview/PreviewGlyphs.h"
+#include "app/preview/PreviewMDIForm.h"
+#include "skin/engine/SkinData.h"
+#include "toolkit/Application.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/portable/ClassBuilder.h"
+
+const TClassInfo& TPreviewForm::StaticClass() {
+  using F = TPreviewForm;
+  static const TClassInfo info = TClassBuilder<F>("TPreviewForm", &TForm::StaticClass())
+                                     .Field("ToolBar1", &F::ToolBar1)
+                                     .Field("StatusBar1", &F::StatusBar1)
+                                     .Field("PageControl1", &F::PageControl1)
+                                     .Field("ListView1", &F::ListView1)
+                                     .Field("Memo1", &F::Memo1)
+                                     .Field("ListBox1", &F::ListBox1)
+                                     .Field("CutSpeed", &F::CutSpeed)
+                                     .Field("CopySpeed", &F::CopySpeed)
+                                     .Field("PasteSpeed", &F::PasteSpeed)
+                                     .Field("MainMenu1", &F::MainMenu1)
+                                     .Field("PopupMenu1", &F::PopupMenu1)
+                                     .Field("MenuImages", &F::MenuImages)
+                                     .Field("SaveDialog1", &F::SaveDialog1)
+                                     .Field("SkinData1", &F::SkinData1)
+                                     .Field("SaveDialogButton", &F::SaveDialogButton)
+                                     .Field("MessageBoxButton", &F::MessageBoxButton)
+                                     .Field("MDIWindowButton", &F::MDIWindowButton)
+                                     .Field("TreeView1", &F::TreeView1)
+                                     .Method("FormCreate", &F::FormCreate)
+                                     .Method("SaveDialogClick", &F::SaveDialogClick)
+                                     .Method("MessageBoxClick", &F::MessageBoxClick)
+                                     .Method("MDIWindowClick", &F::MDIWindowClick)
+                                     .Method("ExitClick", &F::ExitClick)
+                                     .Info();
+  return info;
+}
+FW_REGISTER_CLASS(TPreviewForm);
+
+void TPreviewForm::FormCreate(TObject*) {
+  PreviewGlyphs::AddTo(*MenuImages);
+  FillTree();
+  FillList();
+  FillText();
+  const std::pair<TSpeedButton*, PreviewGlyphs::TGlyph> glyphs[] = {
+      {CutSpeed, PreviewGlyphs::gCut},
+      {CopySpeed, PreviewGlyphs::gCopy},
+      {PasteSpeed, PreviewGlyphs::gPaste}};
+  for (const auto& [button, glyph] : glyphs) {
+    TBitmap bitmap;
+    PreviewGlyphs::DrawGlyph(bitmap, glyph);
+    button->SetGlyph(&bitmap);
+  }
+}
+
+// Enough text that the memo and the list box scroll both ways.
+void TPreviewForm::FillText() {
+  TStrings& lines = *Memo1->GetLines();
+  lines.Add("A memo with more lines than it can show,");
+  lines.Add(
+      "and lines far longer than it is wide, so that both of its scroll bars have "
+      "something to do.");
+  for (int i = 1; i <= 12; ++i)
+    lines.Add("Line " + std::to_string(i) + " of the memo's text, with a few words more.");
+  TStrings& items = *ListBox1->GetItems();
+  const char* const names[] = {"Autumn", "Harbour", "Slate",  "Sunset", "Winter",
+                               "Meadow", "Granite", "Copper", "Linen",  "Midnight",
+                               "Pebble", "Saffron", "Willow", "Ember",  "Glacier"};
+  for (const char* name : names)
+    items.Add(std::string(name) + ".skn - a skin whose name and description run past the edge");
+  ListBox1->SetItemIndex(2);
+}
+
+void TPreviewForm::FillTree() {
+  TTreeNodes& nodes = TreeView1->Items();
+  auto add = [&](TTreeNode* Parent, const char* Text, bool Folder) {
+    TTreeNodes::TNodeLook look;
+    look.ImageIndex = look.SelectedIndex = Folder ? PreviewGlyphs::gOpen : PreviewGlyphs::gNew;
+    return nodes.AddChild(Parent, Text, nullptr, look);
+  };
+  TTreeNode* skin = add(nullptr, "Skin", true);
+  TTreeNode* frame = add(skin, "Frame", true);
+  for (const char* part : {"Title bar", "Borders", "Title buttons"}) add(frame, part, false);
+  TTreeNode* controls = add(skin, "Controls", true);
+  for (const char* part : {"Buttons", "Check boxes", "Scroll bars", "Tabs"})
+    add(controls, part, false);
+  TTreeNode* menus = add(skin, "Menus", true);
+  for (const char* part : {"Menu bar", "Pop-up menus"}) add(menus, part, false);
+  skin->Expand(false);
+  frame->Expand(false);
+  controls->Expand(false);
+  TreeView1->SetSelected(frame);
+}
+
+void TPreviewForm::FillList() {
+  struct TRow {
+    const char* Name;
+    const char* Kind;
+    const char* Size;
+    int Image;
+  };
+  const TRow rows[] = {
+      {"Autumn.skn", "Skin", "84 KB", PreviewGlyphs::gSave},
+      {"Harbour.skn", "Skin", "112 KB", PreviewGlyphs::gSave},
+      {"Notes.txt", "Text", "2 KB", PreviewGlyphs::gNew},
+      {"Pictures", "Folder", "", PreviewGlyphs::gOpen},
+      {"Slate.skn", "Skin", "67 KB", PreviewGlyphs::gSave},
+      {"Templates", "Folder", "", PreviewGlyphs::gOpen},
+      {"Readme.txt", "Text", "5 KB", PreviewGlyphs::gNew},
+      {"Sunset.skn", "Skin", "91 KB", PreviewGlyphs::gSave},
+      {"Winter.skn", "Skin", "103 KB", PreviewGlyphs::gSave},
+  };
+  for (const TRow& row : rows) {
+    TListItem* item = ListView1->Items().Add(row.Name);
+    item->AddSubItem(row.Kind);
+    item->AddSubItem(row.Size);
+    item->SetImageIndex(row.Image);
+  }
+  ListView1->Items().Item(1)->SetSelected(true);
+}
+
+void TPreviewForm::SaveDialogClick(TObject*) {
+  SaveDialog1->Execute();
+}
+
+void TPreviewForm::MessageBoxClick(TObject*) {
+  Application->MessageBox("This is how the skin draws a message box.\n\nDo you like it?",
+                          "Skin preview", MB_YESNOCANCEL | MB_ICONQUESTION);
+}
+
+void TPreviewForm::MDIWindowClick(TObject*) {
+  if (!FMDIWindow) {
+    auto* window = new TPreviewMDIForm(this);
+    try {
+      window->LoadFromResource(Application->ResourceModule());
+    } catch (...) {
+      delete window;
+      throw;
+    }
+    FMDIWindow = window;
+    FMDIWindow->FreeNotification(this);
+  }
+  FMDIWindow->Show();
+}
+
+void TPreviewForm::ExitClick(TObject*) {
+  Close();
+}
+
+void TPreviewForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TForm::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FMDIWindow) FMDIWindow = nullptr;
+}

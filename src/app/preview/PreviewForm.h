@@ -1,0 +1,69 @@
+#pragma once
+// The skin preview window: every kind of control the toolkit has, in the
+// states a skin draws differently (normal, focused, disabled, checked,
+// indeterminate, pressed, read-only), with menus, dialogs and an MDI
+// window, so that a skin author can judge a skin as a whole.
+
+#include "toolkit/Button.h"
+#include "toolkit/CustomListBox.h"
+#include "toolkit/CustomMemo.h"
+#include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Label.h"
+#include "toolkit/LabeledEdit.h"
+#include "toolkit/ListView.h"
+#include "toolkit/Menu.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/SaveDialog.h"
+#include "toolkit/SpeedButton.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/ToolBar.h"
+#include "toolkit/TreeView.h"
+
+class TPreviewMDIForm;
+class TSkinData;
+
+class TPreviewForm : public TForm {
+  FW_CLASS(TPreviewForm)
+ public:
+  using TForm::TForm;
+
+  TToolBar* ToolBar1 = nullptr;
+  TStatusBar* StatusBar1 = nullptr;
+  TPageControl* PageControl1 = nullptr;
+  TListView* ListView1 = nullptr;
+  TMemo* Memo1 = nullptr;
+  TListBox* ListBox1 = nullptr;
+  TSpeedButton* CutSpeed = nullptr;
+  TSpeedButton* CopySpeed = nullptr;
+  TSpeedButton* PasteSpeed = nullptr;
+  TMainMenu* MainMenu1 = nullptr;
+  TPopupMenu* PopupMenu1 = nullptr;
+  TImageList* MenuImages = nullptr;
+  TSaveDialog* SaveDialog1 = nullptr;
+  // Skins the window when the command line names a skin.
+  TSkinData* SkinData1 = nullptr;
+  TButton* SaveDialogButton = nullptr;
+  TButton* MessageBoxButton = nullptr;
+  TButton* MDIWindowButton = nullptr;
+  TTreeView* TreeView1 = nullptr;
+
+  // The MDI window while it is open.
+  TPreviewMDIForm* MDIWindow() const { return FMDIWindow; }
+
+  void FormCreate(TObject* Sender);
+  void SaveDialogClick(TObject* Sender);
+  void MessageBoxClick(TObject* Sender);
+  void MDIWindowClick(TObject* Sender);
+  void ExitClick(TObject* Sender);
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  void FillTree();
+  void FillList();
+  void FillText();
+
+  TPreviewMDIForm* FMDIWindow = nullptr;
+};
