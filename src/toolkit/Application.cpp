@@ -60,7 +60,7 @@ void TApplication::Terminate() {
 
 bool TApplication::IsTabNavigation(const MSG& Msg) {
   if (Msg.message != WM_KEYDOWN || Msg.wParam != VK_TAB) return false;
-  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  if (GetKeyState(VK_MENU) < 0) return false;
   // The focus may be in a window inside a control (a combo box's edit).
   TWinControl* focused = nullptr;
   for (HWND w = Msg.hwnd; w && !focused; w = GetParent(w)) {
@@ -68,6 +68,11 @@ bool TApplication::IsTabNavigation(const MSG& Msg) {
     if (!(GetWindowLongPtrA(w, GWL_STYLE) & WS_CHILD)) break;
   }
   if (!focused) return false;
+  if (GetKeyState(VK_CONTROL) < 0) {
+    for (TWinControl* c = focused; c; c = c->Parent())
+      if (c->Perform(CM_DIALOGKEY, VK_TAB, 0) != 0) return true;
+    return false;
+  }
   // A control that types tabs (a memo with WantTabs) keeps the key. (No
   // message goes with the question: an edit given one takes itself to be
   // in a dialog and stops typing tabs.)

@@ -26,6 +26,11 @@ constexpr UINT CM_FOCUSCHANGED = CM_BASE + 0x07;
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 0x0B;
 // Enabled changed.
 constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 0x0C;
+// A navigation key (wParam: the virtual key) was pressed while a control
+// had the focus; the application offers it to that control and then to
+// each parent in turn. Non-zero Result means it was taken. Only Ctrl+Tab
+// (with or without Shift) is offered so far.
+constexpr UINT CM_DIALOGKEY = CM_BASE + 0x10;
 // Font changed.
 constexpr UINT CM_FONTCHANGED = CM_BASE + 0x0E;
 // Colour changed.

@@ -165,6 +165,24 @@ void TPageControl::Resized() {
   for (TTabSheet* p : FPages) p->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
+void TPageControl::WndProc(TMessage& Message) {
+  if (Message.Msg == CM_DIALOGKEY && Message.WParam == VK_TAB && FActivePage) {
+    TTabSheet* before = FActivePage;
+    SelectNextPage(GetKeyState(VK_SHIFT) >= 0);
+    if (FActivePage != before) {
+      // The focus must not stay on a page that is hidden now.
+      if (TWinControl* first = FActivePage->FindNextControl(nullptr, true)) {
+        first->SetFocus();
+      } else if (CanFocus()) {
+        SetFocus();
+      }
+    }
+    Message.Result = 1;
+    return;
+  }
+  TCustomTabControl::WndProc(Message);
+}
+
 void TPageControl::Change() {
   TTabSheet* page = PageOfTab(TabCtrl_GetCurSel(WindowHandle()));
   if (page) SetActivePage(page);

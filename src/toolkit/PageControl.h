@@ -2,7 +2,8 @@
 // A tab control whose tabs each show a page (a TTabSheet child). The
 // active page fills the area the tabs leave free; the others are hidden.
 // Pages whose TabVisible is off keep their place in the page order but
-// have no tab.
+// have no tab. Ctrl+Tab and Ctrl+Shift+Tab anywhere inside the control
+// move to the next and previous page, and the focus to its first control.
 
 #include <vector>
 
@@ -32,6 +33,7 @@ class TPageControl : public TCustomTabControl {
  protected:
   void CreateWnd() override;
   void Change() override;
+  void WndProc(TMessage& Message) override;
   void Resized() override;
   int GetImageIndex(int TabIndex) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -307,7 +307,13 @@ LRESULT TToolBar::HandleCustomDraw(NMTBCUSTOMDRAW& Draw) {
       for (const auto& [bit, flag] : flags)
         if (s & bit) state.Include(flag);
       TBound bound(FCanvas, Draw.nmcd.hdc);
-      return CustomDrawButton(button, state) ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
+      FCanvas.Font().Assign(*GetFont());
+      FCanvas.Font().SetColor(static_cast<int>(Draw.clrText));
+      if (!CustomDrawButton(button, state)) return CDRF_SKIPDEFAULT;
+      // The handler painted the face; the system control adds the glyph and
+      // the caption in the canvas's font colour.
+      Draw.clrText = Draw.clrTextHighlight = ColorToRGB(FCanvas.Font().GetColor());
+      return CDRF_DODEFAULT | TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND;
     }
   }
   return CDRF_DODEFAULT;
@@ -319,6 +325,20 @@ bool TToolBar::HandleNotify(TMessage& Message) {
     case NM_CUSTOMDRAW:
       Message.Result = HandleCustomDraw(*reinterpret_cast<NMTBCUSTOMDRAW*>(Message.LParam));
       return true;
+    case TBN_GETINFOTIPA: {
+      // A button's hint is its tool tip.
+      auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(Message.LParam);
+      if (TToolButton* button = ButtonByCommand(tip->iItem); button && tip->cchTextMax > 0)
+        lstrcpynA(tip->pszText, button->GetHint().c_str(), tip->cchTextMax);
+      return true;
+    }
+    case TBN_GETINFOTIPW: {
+      auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(Message.LParam);
+      if (TToolButton* button = ButtonByCommand(tip->iItem); button && tip->cchTextMax > 0)
+        MultiByteToWideChar(CP_ACP, 0, button->GetHint().c_str(), -1, tip->pszText,
+                            tip->cchTextMax);
+      return true;
+    }
     case TBN_DROPDOWN: {
       auto* info = reinterpret_cast<NMTOOLBARA*>(Message.LParam);
       if (TToolButton* button = ButtonByCommand(info->iItem)) button->CheckMenuDropdown();

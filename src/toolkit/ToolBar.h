@@ -4,7 +4,9 @@
 // and, with ShowCaptions, their captions. Given a Menu, it makes one
 // button per top-level item of that menu, which opens the item's sub-items
 // (a menu bar made of buttons). Its owner can paint the bar and each
-// button itself through OnCustomDraw and OnCustomDrawButton.
+// button itself through OnCustomDraw and OnCustomDrawButton; a button
+// handler that keeps DefaultDraw paints the face, and the bar then draws
+// the glyph and caption over it in the canvas's font colour.
 
 #include <vector>
 

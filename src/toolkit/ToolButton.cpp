@@ -12,6 +12,7 @@ const TClassInfo& TToolButton::StaticClass() {
       TClassBuilder<T>("TToolButton", &TControl::StaticClass())
           .Creatable()
           .Prop("Caption", &TControl::GetText, &TControl::SetText, std::string())
+          .Prop("Hint", &TControl::GetHint, &TControl::SetHint, std::string())
           .Prop("Style", &T::GetStyle, &T::SetStyle, tbsButton)
           .Prop("ImageIndex", &T::GetImageIndex, &T::SetImageIndex, -1)
           .Prop("Down", &T::GetDown, &T::SetDown, false)

@@ -276,7 +276,17 @@ void TFormReader::ApplyValue(TObject& Target, const TPropInfo& Info,
       break;
     }
   }
-  Info.Set(Target, value);
+  SetChecked(Target, Info, value, line);
+}
+
+// A setter that refuses its value refuses the description, at that line.
+void TFormReader::SetChecked(TObject& Target, const TPropInfo& Info, const TPropValue& Value,
+                             int Line) {
+  try {
+    Info.Set(Target, Value);
+  } catch (const EComponentError& e) {
+    throw EFormError(Line, "property " + Info.Name + ": " + e.what());
+  }
 }
 
 void TFormReader::ReadCollection(TCollection& Collection, const TFormProperty& Property) {
@@ -319,7 +329,7 @@ void TFormReader::ResolveFixups() {
                        "component " + f.ComponentName + " cannot be used as " + f.Info->Name);
     TPropValue value;
     value.Object = c;
-    f.Info->Set(*f.Target, value);
+    SetChecked(*f.Target, *f.Info, value, f.Line);
   }
   Fixups.clear();
 }

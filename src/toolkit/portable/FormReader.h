@@ -40,6 +40,7 @@ class TFormReader {
   void ReadChildren(TComponent& Parent, const TFormObject& Description);
   void ApplyProperty(TObject& Instance, const TFormProperty& Property);
   void ApplyValue(TObject& Target, const TPropInfo& Info, const TFormProperty& Property);
+  void SetChecked(TObject& Target, const TPropInfo& Info, const TPropValue& Value, int Line);
   void ReadCollection(TCollection& Collection, const TFormProperty& Property);
   void DropFixupsInto(const TCollection& Collection);
   void ResolveFixups();

@@ -56,7 +56,12 @@ class TSample : public TComponent {
   TFontStyles GetStyles() const { return FStyles; }
   void SetStyles(TFontStyles V) { FStyles = V; }
   std::string GetCaption() const { return FCaption; }
-  void SetCaption(const std::string& V) { FCaption = V; }
+  // A setter that refuses a value, as controls do with text they cannot
+  // take.
+  void SetCaption(const std::string& V) {
+    if (V == "refused") throw EComponentError("'refused' is no caption");
+    FCaption = V;
+  }
   std::wstring GetHint() const { return FHint; }
   void SetHint(const std::wstring& V) { FHint = V; }
   bool GetVisible() const { return FVisible; }
@@ -68,6 +73,7 @@ class TSample : public TComponent {
   void SetLines(const std::vector<std::string>& V) { FLines = V; }
   TSample* GetBuddy() const { return FBuddy; }
   void SetBuddy(TSample* V) {
+    if (V && V->GetCaption() == "loner") throw EComponentError("a loner is nobody's buddy");
     FBuddy = V;
     if (V) FreeNotification(V);
   }
@@ -303,6 +309,11 @@ TEST(FormReader, BadDescriptionsNameTheLineAndTheFault) {
        "A component named A already exists"},
       {"object F: TSampleForm\n  object Sample1: TComponent end\nend", 2,
        "cannot hold a TComponent"},
+      {"object F: TSampleForm\n  Width = 1\n  Caption = 'refused'\nend", 3,
+       "property Caption: 'refused' is no caption"},
+      {"object F: TSampleForm\n  object S: TSample\n    Buddy = T\n  end\n  object T: TSample\n"
+       "    Caption = 'loner'\n  end\nend",
+       3, "a loner is nobody's buddy"},
   };
   for (const TBadCase& c : cases) {
     TSampleForm form(nullptr);

@@ -17,9 +17,15 @@ struct TBarEvents : TEventLog {
   void ItemClicked(TObject* Sender) { Note("item " + static_cast<TComponent*>(Sender)->GetName()); }
   void Popup(TObject*) { Note("popup"); }
   void DrawBar(TToolBar*, const RECT&, bool& DefaultDraw) { Note("draw bar"); }
-  void DrawButton(TToolBar*, TToolButton* Button, TCustomDrawState, bool& DefaultDraw) {
+  // "Owned" is painted wholly here; "Faced" gets a red face under the
+  // bar's own caption, drawn in blue.
+  void DrawButton(TToolBar* Bar, TToolButton* Button, TCustomDrawState, bool& DefaultDraw) {
     Note("draw " + Button->GetName());
     DefaultDraw = Button->GetName() != "Owned";
+    if (Button->GetName() != "Faced") return;
+    Bar->Canvas().Brush().SetColor(0x0000FF);
+    Bar->Canvas().FillRect(Button->BoundsRect());
+    Bar->Canvas().Font().SetColor(0xFF0000);
   }
 };
 
@@ -105,6 +111,19 @@ TEST_F(BarsTest, ToolButtonsClickCheckAndDropTheirMenuDown) {
   EXPECT_EQ(Events.Count("popup"), 1);
   EXPECT_EQ(Events.Count("click Drop"), 0);
 
+  // Resting the mouse on a button shows its hint as the tool tip.
+  check->SetHint("Bold text");
+  POINT over = CenterOf(check->BoundsRect());
+  ClientToScreen(wnd, &over);
+  SetCursorPos(over.x, over.y);
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, over);
+  HWND tip = reinterpret_cast<HWND>(SendMessageA(wnd, TB_GETTOOLTIPS, 0, 0));
+  ASSERT_NE(tip, nullptr);
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000));
+  char tipText[64] = {};
+  GetWindowTextA(tip, tipText, sizeof tipText);
+  EXPECT_STREQ(tipText, "Bold text");
+
   // Disabled: the system control no longer clicks it.
   plain->SetEnabled(false);
   EXPECT_FALSE(SendMessageA(wnd, TB_ISBUTTONENABLED, plain->Command(), 0));
@@ -140,8 +159,11 @@ TEST_F(BarsTest, MenuOfAToolBarBecomesButtonsThatOpenTheItems) {
 
 TEST_F(BarsTest, OwnerDrawsTheBarAndTheButtonsItAsksFor) {
   auto* bar = Make<TToolBar>(0, 0, 0, 29);
+  bar->SetShowCaptions(true);
   AddButton(bar, "Native", tbsButton);
   TToolButton* owned = AddButton(bar, "Owned", tbsButton);
+  TToolButton* faced = AddButton(bar, "Faced", tbsButton);
+  faced->SetText("WWWW");
   bar->OnCustomDraw = TTBCustomDrawEvent(&Events, &TBarEvents::DrawBar);
   bar->OnCustomDrawButton = TTBCustomDrawBtnEvent(&Events, &TBarEvents::DrawButton);
   RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -149,12 +171,40 @@ TEST_F(BarsTest, OwnerDrawsTheBarAndTheButtonsItAsksFor) {
   EXPECT_GE(Events.Count("draw bar"), 1);
   EXPECT_GE(Events.Count("draw Native"), 1);
   EXPECT_GE(Events.Count("draw Owned"), 1);
+  // The face stays as the handler drew it, the caption lies over it.
+  RECT r = faced->BoundsRect();
+  int red = 0, blue = 0;
+  for (int y = r.top + 2; y < r.bottom - 2; ++y)
+    for (int x = r.left + 2; x < r.right - 2; ++x) {
+      COLORREF c = PixelOf(bar->Handle(), x, y);
+      red += c == RGB(255, 0, 0);
+      blue += GetBValue(c) > 160 && GetRValue(c) < 90 && GetGValue(c) < 90;
+    }
+  EXPECT_GT(red, (r.right - r.left) * (r.bottom - r.top) / 3);
+  EXPECT_GT(blue, 5);
   // The published events are found by name, as the skin engine looks them up.
   const TPropInfo* info = bar->ClassType().FindProperty("OnCustomDrawButton");
   ASSERT_NE(info, nullptr);
   EXPECT_TRUE(info->Get(*bar).Method.Assigned());
   EXPECT_NE(bar->ClassType().FindProperty("Flat"), nullptr);
   (void)owned;
+}
+
+TEST_F(BarsTest, ToolBarDrawsAnEtchedEdgeAlongTheSidesAskedFor) {
+  auto* bar = Make<TToolBar>(0, 0, 0, 29);
+  AddButton(bar, "Only", tbsButton);
+  HWND wnd = bar->Handle();
+  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  PumpMessages(50);
+  const int x = bar->GetWidth() - 10;
+  // An etched edge: a shadow line with a highlight line below it.
+  EXPECT_EQ(PixelOf(wnd, x, 0), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(PixelOf(wnd, x, 1), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_NE(PixelOf(wnd, x, bar->GetHeight() - 2), GetSysColor(COLOR_BTNSHADOW));
+  bar->SetEdgeBorders({ebBottom});
+  PumpMessages(50);
+  EXPECT_NE(PixelOf(wnd, x, 0), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(PixelOf(wnd, x, bar->GetHeight() - 2), GetSysColor(COLOR_BTNSHADOW));
 }
 
 namespace {

@@ -62,6 +62,57 @@ TEST_F(InputTest, ClickingATabShowsItsPageUnlessTheChangeIsRefused) {
   EXPECT_TRUE(IsWindowVisible(sheets[0]->Handle()));
 }
 
+TEST_F(InputTest, CtrlTabMovesToTheNextPageAndItsFirstControl) {
+  auto* pages = Make<TPageControl>(10, 10, 300, 200);
+  TEdit* edits[3];
+  TTabSheet* sheets[3];
+  for (int i = 0; i < 3; ++i) {
+    sheets[i] = new TTabSheet(Form);
+    sheets[i]->SetPageControl(pages);
+    sheets[i]->SetText("Page " + std::to_string(i + 1));
+    edits[i] = new TEdit(Form);
+    edits[i]->SetParent(sheets[i]);
+    edits[i]->SetBounds(10, 10, 100, 22);
+    edits[i]->SetTabStop(true);
+  }
+  sheets[1]->SetTabVisible(false);
+  TTabEvents events;
+  pages->OnChange = TNotifyEvent(&events, &TTabEvents::Changed);
+  edits[0]->SetFocus();
+  PumpMessages(30);
+  ASSERT_EQ(GetFocus(), edits[0]->Handle());
+  // Keys go through the application's own message handling.
+  auto pressThroughApplication = [](WORD Modifier2) {
+    INPUT keys[6] = {};
+    int n = 0;
+    auto key = [&](WORD K, bool Up) {
+      keys[n].type = INPUT_KEYBOARD;
+      keys[n].ki.wVk = K;
+      keys[n++].ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
+    };
+    key(VK_CONTROL, false);
+    if (Modifier2) key(Modifier2, false);
+    key(VK_TAB, false);
+    key(VK_TAB, true);
+    if (Modifier2) key(Modifier2, true);
+    key(VK_CONTROL, true);
+    SendInput(n, keys, sizeof(INPUT));
+    for (int i = 0; i < 10; ++i) {
+      Application->ProcessMessages();
+      Sleep(10);
+    }
+  };
+  pressThroughApplication(0);
+  EXPECT_EQ(pages->GetActivePage(), sheets[2]);  // the page without a tab is passed over
+  EXPECT_EQ(GetFocus(), edits[2]->Handle());
+  EXPECT_EQ(events.Count("change"), 1);
+  pressThroughApplication(0);  // wraps round
+  EXPECT_EQ(pages->GetActivePage(), sheets[0]);
+  pressThroughApplication(VK_SHIFT);
+  EXPECT_EQ(pages->GetActivePage(), sheets[2]);
+  EXPECT_EQ(GetFocus(), edits[2]->Handle());
+}
+
 namespace {
 struct TTrackEvents : TEventLog {
   TTrackBar* Bar = nullptr;

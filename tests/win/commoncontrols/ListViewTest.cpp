@@ -128,6 +128,21 @@ TEST_F(ListViewTest, ItemsSortSurviveANewWindowAndAreFreedOnce) {
   List->SelectAll();
   EXPECT_EQ(List->SelCount(), 3);
 
+  // Images, overlay and cut state reach the system control, on the new
+  // window too.
+  TListItem* first = List->Items().Item(0);
+  first->SetImageIndex(4);
+  first->SetOverlayIndex(1);
+  first->SetCut(true);
+  List->SetHideSelection(false);
+  LVITEMA lv{};
+  lv.mask = LVIF_IMAGE | LVIF_STATE;
+  lv.stateMask = LVIS_OVERLAYMASK | LVIS_CUT;
+  SendMessageA(List->Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lv));
+  EXPECT_EQ(lv.iImage, 4);
+  EXPECT_EQ(lv.state & LVIS_OVERLAYMASK, INDEXTOOVERLAYMASK(2));
+  EXPECT_TRUE(lv.state & LVIS_CUT);
+
   List->Items().Delete(0);
   EXPECT_EQ(List->Freed, 1);
   EXPECT_EQ(ListView_GetItemCount(List->Handle()), 2);

@@ -11,6 +11,7 @@
 #include "common/TempFolder.h"
 #include "toolkit/DateTimePicker.h"
 #include "toolkit/MediaPlayer.h"
+#include "toolkit/portable/FormError.h"
 
 namespace {
 
@@ -104,6 +105,16 @@ TEST_F(PickerPlayerTest, DescriptionGivesPickersAndPlayerTheirValues) {
   EXPECT_THROW(date.SetDate("2024-13-01"), EComponentError);
   EXPECT_THROW(time.SetTime("24:00"), EComponentError);
   EXPECT_EQ(date.GetDate(), "2024-02-29");
+  // In a description the refusal names the line.
+  TForm bad(nullptr);
+  try {
+    bad.ReadDescription(
+        "object Form1: TForm\n  object P: TDateTimePicker\n    Date = '2023-02-30'\n  end\nend\n");
+    ADD_FAILURE() << "a day that does not exist was taken";
+  } catch (const EFormError& e) {
+    EXPECT_EQ(e.Line(), 3);
+    EXPECT_NE(std::string(e.what()).find("2023-02-30"), std::string::npos) << e.what();
+  }
   // A new kind makes a new window with the same value.
   date.SetKind(dtkTime);
   EXPECT_TRUE(StyleOf(date.Handle()) & DTS_TIMEFORMAT);
