@@ -6,21 +6,21 @@
 
 namespace {
 
-struct TSwitchSpec {
+struct TSwitchEntry {
   const char* Name;
   // The word after the switch is its value (a file name...).
   bool TakesValue;
   const char* ValueName;
 };
 
-constexpr std::array<TSwitchSpec, 2> kSwitches{{
+constexpr std::array<TSwitchEntry, 2> kSwitches{{
     {"preview", false, nullptr},
     {"skin", true, "FILE"},
 }};
 
-const TSwitchSpec* FindSwitch(std::string_view Name) {
-  for (const auto& spec : kSwitches)
-    if (SameText(Name, spec.Name)) return &spec;
+const TSwitchEntry* FindSwitch(std::string_view Name) {
+  for (const auto& entry : kSwitches)
+    if (SameText(Name, entry.Name)) return &entry;
   return nullptr;
 }
 
@@ -82,16 +82,16 @@ TCommandLine TCommandLine::FromArguments(const std::vector<std::string>& Argumen
     const std::string& word = Arguments[i];
     if (word.size() < 2 || (word[0] != '/' && word[0] != '-'))
       throw ECommandLineError("Unexpected argument \"" + word + "\".\n\n" + Usage());
-    const TSwitchSpec* spec = FindSwitch(std::string_view(word).substr(1));
-    if (!spec) throw ECommandLineError("Unknown switch \"" + word + "\".\n\n" + Usage());
+    const TSwitchEntry* known = FindSwitch(std::string_view(word).substr(1));
+    if (!known) throw ECommandLineError("Unknown switch \"" + word + "\".\n\n" + Usage());
     std::string value;
-    if (spec->TakesValue) {
+    if (known->TakesValue) {
       if (i + 1 >= Arguments.size())
-        throw ECommandLineError("The switch \"" + word + "\" needs a " + spec->ValueName + ".\n\n" +
-                                Usage());
+        throw ECommandLineError("The switch \"" + word + "\" needs a " + known->ValueName +
+                                ".\n\n" + Usage());
       value = Arguments[++i];
     }
-    result.FSwitches[spec->Name] = value;
+    result.FSwitches[known->Name] = value;
   }
   return result;
 }
@@ -103,9 +103,9 @@ std::string TCommandLine::Value(const std::string& Switch) const {
 
 std::string TCommandLine::Usage() {
   std::string usage = "Usage: Fernwick.exe";
-  for (const auto& spec : kSwitches) {
-    usage += std::string(" [/") + spec.Name;
-    if (spec.TakesValue) usage += std::string(" ") + spec.ValueName;
+  for (const auto& entry : kSwitches) {
+    usage += std::string(" [/") + entry.Name;
+    if (entry.TakesValue) usage += std::string(" ") + entry.ValueName;
     usage += "]";
   }
   return usage;
