@@ -451,6 +451,12 @@ LRESULT DrawMenuItemMessage(const DRAWITEMSTRUCT& Item) {
   return TRUE;
 }
 
+void MeasureMenuItemDefault(const TMenuItem& Item, TCanvas& Canvas, int& Width, int& Height) {
+  SIZE text = Canvas.TextExtent(Item.GetCaption().empty() ? "W" : Item.GetCaption());
+  Width = text.cx + 36;
+  Height = Item.IsLine() ? 8 : text.cy + 4;
+}
+
 LRESULT MeasureMenuItemMessage(MEASUREITEMSTRUCT& Item) {
   if (Item.CtlType != ODT_MENU) return 0;
   TMenuItem* item = LiveItem(Item.itemData);
@@ -463,9 +469,8 @@ LRESULT MeasureMenuItemMessage(MEASUREITEMSTRUCT& Item) {
   HDC dc = GetDC(nullptr);
   TCanvas canvas;
   canvas.SetHandle(dc);
-  SIZE text = canvas.TextExtent(item->GetCaption().empty() ? "W" : item->GetCaption());
-  int width = text.cx + 36;
-  int height = item->IsLine() ? 8 : text.cy + 4;
+  int width = 0, height = 0;
+  MeasureMenuItemDefault(*item, canvas, width, height);
   item->MeasureItem(canvas, width, height);
   canvas.SetHandle(nullptr);
   ReleaseDC(nullptr, dc);

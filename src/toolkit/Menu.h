@@ -191,3 +191,5 @@ TShortCut ShortCutFromKey(WPARAM Key);
 // Owner-draw messages for menu items; return non-zero when handled.
 LRESULT DrawMenuItemMessage(const DRAWITEMSTRUCT& Item);
 LRESULT MeasureMenuItemMessage(MEASUREITEMSTRUCT& Item);
+// An owner-drawn item's size before its OnMeasureItem sees it.
+void MeasureMenuItemDefault(const TMenuItem& Item, TCanvas& Canvas, int& Width, int& Height);

@@ -410,7 +410,7 @@ void TSkinManage::SkinPopupMenuWindow(HWND Handle) {
   }
   if (!wanted) return;
   auto popup = std::make_unique<TWinSkinPopMenu>();
-  popup->Attach(Handle, data, nullptr);
+  popup->Attach(Handle, data, 0);
   if (FMenuBarPopup) popup->SetMenuBarPopup(true);
   FPopupSkinners.push_back(std::move(popup));
 }
@@ -447,9 +447,9 @@ void TSkinManage::BindPopupMenuHandle(HMENU Menu) {
     }
 }
 
-HBITMAP TSkinManage::FindPopupBitmap(HMENU Menu) const {
+const TPixelBuffer* TSkinManage::FindPopupBackground(HMENU Menu) const {
   for (const auto& popup : FPopupSkinners)
-    if (popup->MenuHandle() == Menu) return popup->BackgroundBitmap();
+    if (popup->MenuHandle() == Menu) return &popup->Background();
   return nullptr;
 }
 

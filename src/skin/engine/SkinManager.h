@@ -2,7 +2,7 @@
 // The process's one window manager. Through a thread hook it sees windows
 // being created, activated and destroyed, decides which top-level windows
 // get a skinned frame, gives each a form skinner (and each pop-up menu
-// window a menu record), and performs the skin components' requests
+// window a menu skinner), and performs the skin components' requests
 // (switch on, switch off, skin changed) from a short timer, outside the
 // caller's stack.
 
@@ -15,6 +15,7 @@
 #include "toolkit/portable/Component.h"
 
 class TSkinData;
+class TPixelBuffer;
 class TTimer;
 class TWinSkinForm;
 class TWinSkinPopMenu;
@@ -58,7 +59,8 @@ class TSkinManage {
   void ReleasePopupMenuWindow(HWND Handle);
   void MarkPopupsAsMenuBar();
   void BindPopupMenuHandle(HMENU Menu);
-  HBITMAP FindPopupBitmap(HMENU Menu) const;
+  // The background of the menu window showing Menu, or null.
+  const TPixelBuffer* FindPopupBackground(HMENU Menu) const;
   TWinSkinPopMenu* FindPopupSkinner(HWND Handle) const;
 
   void SetMDIChildMaximised(bool Flag);
