@@ -31,6 +31,7 @@ class TToolbarSkin;
 class TTimer;
 class TCanvas;
 class TWinControl;
+class TNCObject;
 
 class TWinSkinForm : public TComponent {
   FW_CLASS(TWinSkinForm)
@@ -115,6 +116,10 @@ class TWinSkinForm : public TComponent {
   const std::wstring& CaptionPrefix() const { return FCaptionPrefix; }
   const std::wstring& CaptionSuffix() const { return FCaptionSuffix; }
   HBITMAP IconBitmap() const { return FIconBitmap.Get(); }
+
+  // The title button or menu-bar item under the mouse, if any.
+  TNCObject* HotObject() const { return FHotObject; }
+  void SetHotObject(TNCObject* Value) { FHotObject = Value; }
 
  private:
   friend class TFramePainter;
@@ -235,6 +240,7 @@ class TWinSkinForm : public TComponent {
   TBitmapHandle FIconBitmap;
   UINT FDoubleClickTime = 0;
   std::unique_ptr<TTimer> FHoverTimer;
+  TNCObject* FHotObject = nullptr;
   HMENU FSystemMenuHandle = nullptr;
   HMENU FMainMenuHandle = nullptr;
   std::vector<TSkinControl*> FPainters;
