@@ -11,11 +11,13 @@
 #include "skin/engine/SkinManager.h"
 #include "skin/engine/WindowText.h"
 #include "skin/frame/FramePainter.h"
+#include "skin/frame/MenuBar.h"
 #include "skin/frame/MDIClientHook.h"
 #include "skin/frame/ToolbarSkin.h"
 #include "skin/frame/WindowRegion.h"
 #include "skin/imaging/FrameGeometry.h"
 #include "skin/imaging/SkinSystem.h"
+#include "skin/menus/MenuItemPainter.h"
 #include "skin/painters/SkinControl.h"
 #include "skin/recognition/ControlRecognition.h"
 #include "toolkit/Canvas.h"
@@ -66,6 +68,7 @@ TWinSkinForm::TWinSkinForm(TComponent* AOwner)
     : TComponent(AOwner),
       FCanvasWork(std::make_unique<TCanvas>()),
       FCanvasPaint(std::make_unique<TCanvas>()) {
+  FMenuItems = std::make_unique<TMenuItemPainter>(*this);
   FDoubleClickTime = GetDoubleClickTime();
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
@@ -80,6 +83,7 @@ TWinSkinForm::~TWinSkinForm() {
   if (TakenOver() && IsWindow(FHandle)) ReleaseWindow();
   FreePainters();
   FHoverTimer.reset();
+  FMenuBar.reset();
   if (TSkinManage* manager = TSkinManage::Instance()) manager->ForgetFormSkinner(this);
 }
 
@@ -97,8 +101,7 @@ void TWinSkinForm::SkinForm(TSkinData* Data, TWinControl* Form) {
   FSavedColor = FForm->GetColor();
   FColorReplaced = true;
   FForm->SetColor(Data->Skin().Colours.ButtonFace);
-  // Owner-drawn main menu items come with the skinned menu bar; nothing is
-  // switched here yet.
+  if (Data->GetSkinControls().Contains(xcMenuItem)) FMenuItems->SetMainMenuOwnerDraw(FForm, true);
 }
 
 void TWinSkinForm::SkinWindow(TSkinData* Data) {
@@ -120,9 +123,7 @@ void TWinSkinForm::TakeOver(TSkinData* Data) {
   InstallWindowProc();
   if (FFrameSkinned) {
     FMainMenuHandle = GetMenu(FHandle);
-    // The skinned menu bar is not built yet: its band is reserved and
-    // filled with the face colour.
-    if (FMainMenuHandle && FFormKind != fkMDIChild) FMenuBarHeight = GetSystemMetrics(SM_CYMENU);
+    if (FMainMenuHandle && FFormKind != fkMDIChild) BuildMenuBar();
     UpdateFrameMetrics();
   } else {
     FSkinState = ssActive;
@@ -305,6 +306,8 @@ void TWinSkinForm::Activate() {
     SkinFormControls(*this);
   else
     SkinChildWindows(*this);
+  if (FForm && FSkinData->GetSkinControls().Contains(xcPopupMenu))
+    FMenuItems->SetPopupMenusOwnerDraw(FForm, true);
   if (FSkinState == ssTakenOver) {
     if (FFormKind == fkMDIChild) {
       if (FWindowState == wsMaximised) {
@@ -488,17 +491,18 @@ bool TWinSkinForm::Stage2(TMessage& M, bool& Continue) {
     case WM_WINDOWPOSCHANGED: OnWindowPosChanged(M); return true;
     case WM_COMMAND:          OnCommand(M);          return true;
     case WM_SYSCOMMAND:       OnSysCommand(M);       return true;
-    case SM_OPENMENUITEM:     M.Result = 0;          return true;  // the skinned menu bar's
+    case SM_OPENMENUITEM:     OnOpenMenuItem(M);     return true;
+    case WM_MENUSELECT:       OnMenuSelect(M);       return true;
     case CM_MENUCHANGED:      OnMenuChanged(M);      return true;
     default:                  return false;
   }
 }
 
 // Frame-skinned windows past activation. True when the message was dealt
-// with. Owner-drawn native menu items, the title buttons, the menu bar and
-// the system menu are not skinned yet: WM_DRAWITEM, WM_MEASUREITEM,
-// WM_WINDOWPOSCHANGING and the non-client mouse messages go to the native
-// procedure, which moves, sizes and double-clicks the window.
+// with. The title buttons and the system menu are not skinned yet:
+// WM_WINDOWPOSCHANGING and the non-client mouse messages away from the menu
+// bar go to the native procedure, which moves, sizes and double-clicks the
+// window.
 bool TWinSkinForm::Stage3(TMessage& M) {
   switch (M.Msg) {
     case WM_NCCALCSIZE:   OnNcCalcSize(M);          return true;
@@ -508,6 +512,10 @@ bool TWinSkinForm::Stage3(TMessage& M) {
     case SM_REPAINTFRAME: PaintNonClient(nullptr);  return true;
     case WM_SETTEXT:      OnSetText(M);             return true;
     case WM_SETICON:      OnSetIcon(M);             return true;
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:  OnMenuItemMessage(M);     return true;
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN: OnNcMenuMouse(M);        return true;
     default:              return false;
   }
 }
@@ -650,7 +658,7 @@ void TWinSkinForm::OnCommand(TMessage& M) {
 }
 
 void TWinSkinForm::OnSysCommand(TMessage& M) {
-  // Keyboard access to the skinned menu bar and system menu comes with them.
+  if (OnKeyMenu(M)) return;
   switch (M.WParam & 0xFFF0) {
     case SC_MINIMIZE:
       FWindowState = wsMinimised;
@@ -674,8 +682,7 @@ void TWinSkinForm::OnMenuChanged(TMessage& M) {
   if (FSkinData) FSkinData->FramePainting = false;
   PassOn(M);
   if (FSkinData) FSkinData->FramePainting = painting;
-  // The skinned menu bar, once built, takes the new menu here; until then
-  // the native menu bar stays so that the menu remains reachable.
+  TakeNewMenuBar();
 }
 
 void TWinSkinForm::OnNcCalcSize(TMessage& M) {
@@ -769,7 +776,8 @@ void TWinSkinForm::FormWindowProc(TMessage& M) {
   switch (M.Msg) {
     case WM_SETTEXT:      OnFormSetText(M);     return;
     case SM_SKINCHANGED:  ApplySkinChange();    return;
-    case CM_DIALOGCHAR:   FOldFormWindowProc(M); return;  // the menu bar's accelerators
+    case CM_DIALOGCHAR:   OnFormDialogChar(M);  return;
+    case CM_MENUCHANGED:  FOldFormWindowProc(M); TakeNewMenuBar(); return;
     case SM_PAINTFRAMEDC: OnPaintFrameDC(M);    return;
     case SM_QUERYSKIN:    M.Result = M.LParam == kEngineMessageTag ? kEngineMessageTag : 1; return;
     case CM_RELEASE:      OnFormRelease(M);     return;
@@ -829,9 +837,6 @@ bool TWinSkinForm::HoverTimerEnabled() const {
   return FHoverTimer && FHoverTimer->GetEnabled();
 }
 
-// The title buttons and hints that the hover state belongs to come with
-// the title bar's objects; there is nothing under the mouse to let go yet.
-void TWinSkinForm::HoverTimerTick(TObject*) {}
 
 void TWinSkinForm::SetSysMenuStyle(bool Remove) {
   if (FCapabilities & cpKeepSysMenu) return;
@@ -935,12 +940,14 @@ void TWinSkinForm::ReleaseWindow() {
     RestoreWindowProc();
     FreePainters();
   }
+  FMenuBar.reset();
   RestoreMDIClientProc();
 }
 
 void TWinSkinForm::ReleaseUnframed() {
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   FreePainters();
+  MenusOwnerDraw(false);
   if (FForm && FSkinState != ssDestroying) RestoreColor();
   RestoreFormWindowProc();
   RestoreWindowProc();
@@ -958,6 +965,10 @@ void TWinSkinForm::RestoreColor() {
 
 void TWinSkinForm::UnskinWindow() {
   const bool framed = FFrameSkinned;
+  if (framed) {
+    MenusOwnerDraw(false);
+    if (FMenuBar) FMenuBar->GiveBack();
+  }
   ReleaseWindow();
   if (!framed) return;
   if (FSkinState != ssDestroying) RestoreColor();
@@ -984,8 +995,10 @@ void TWinSkinForm::RestoreSize() {
   POINT topLeft{window.left, window.top};
   if (FFormKind == fkMDIChild) ScreenToClient(GetParent(FHandle), &topLeft);
   const int width = Width(window) + FNativeFrameSize.right - FLeftWidth - FRightWidth;
-  const int height =
-      Height(window) + FNativeFrameSize.bottom - FTitleHeight - FBottomHeight - FMenuBarHeight;
+  // A native menu bar given back takes the skinned bar's place.
+  const bool nativeBar = FFormKind != fkMDIChild && GetMenu(FHandle);
+  const int height = Height(window) + FNativeFrameSize.bottom - FTitleHeight - FBottomHeight -
+                     (nativeBar ? 0 : FMenuBarHeight);
   SetWindowPos(FHandle, nullptr, topLeft.x, topLeft.y, std::max(width, 0), std::max(height, 0),
                SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
 }
@@ -1004,6 +1017,8 @@ void TWinSkinForm::ApplySkinChange() {
   for (TSkinControl* painter : std::vector<TSkinControl*>(FPainters)) painter->SkinChanged();
   const int previous = FSkinState;
   FSkinState = ssReapplying;
+  if (FFrameSkinned && previous != ssTakenOver && FForm)
+    FMenuItems->SetPopupMenusOwnerDraw(FForm, true);
   if (FFrameSkinned && previous != ssTakenOver) {
     ResizeToSkinFrame(true);
     UpdateWindowRegion();

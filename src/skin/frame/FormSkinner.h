@@ -8,9 +8,9 @@
 // bits, colour, size) is recorded where it is changed and given back by
 // UnskinWindow.
 //
-// The title buttons, the skinned menu bar and the system menu are not
-// attached yet: their messages go to the native procedure, which moves,
-// sizes and double-clicks the window as usual.
+// The skinned menu bar replaces the native one; the title buttons and the
+// system menu are not attached yet: their messages go to the native
+// procedure, which moves, sizes and double-clicks the window as usual.
 
 #include <windows.h>
 
@@ -32,6 +32,8 @@ class TTimer;
 class TCanvas;
 class TWinControl;
 class TNCObject;
+class TWinSkinMenu;
+class TMenuItemPainter;
 
 class TWinSkinForm : public TComponent {
   FW_CLASS(TWinSkinForm)
@@ -117,6 +119,13 @@ class TWinSkinForm : public TComponent {
   const std::wstring& CaptionSuffix() const { return FCaptionSuffix; }
   HBITMAP IconBitmap() const { return FIconBitmap.Get(); }
 
+  // The skinned menu bar, or null.
+  TWinSkinMenu* MenuBar() const { return FMenuBar.get(); }
+  // Draws the items of the form's menus (and of the system menu).
+  TMenuItemPainter& MenuItems() { return *FMenuItems; }
+  // A screen point relative to the window's top-left corner.
+  POINT WindowToFramePoint(POINT Screen) const;
+
   // The title button or menu-bar item under the mouse, if any.
   TNCObject* HotObject() const { return FHotObject; }
   void SetHotObject(TNCObject* Value) { FHotObject = Value; }
@@ -175,6 +184,17 @@ class TWinSkinForm : public TComponent {
   void OnNcActivate(TMessage& Message);
   void OnSetText(TMessage& Message);
   void OnSetIcon(TMessage& Message);
+  // The skinned menu bar's messages.
+  void BuildMenuBar();
+  // The window has a native menu bar again: the skinned bar takes it.
+  void TakeNewMenuBar();
+  bool OnKeyMenu(TMessage& Message);
+  void OnOpenMenuItem(TMessage& Message);
+  void OnMenuSelect(TMessage& Message);
+  void OnMenuItemMessage(TMessage& Message);
+  void OnNcMenuMouse(TMessage& Message);
+  void OnFormDialogChar(TMessage& Message);
+  void MenusOwnerDraw(bool On);
 
   // The form object's WindowProc, while intercepted.
   void FormWindowProc(TMessage& Message);
@@ -191,7 +211,6 @@ class TWinSkinForm : public TComponent {
   void RestoreSize();
   void DeleteRegion();
   void RemoveRegion();
-  POINT WindowToFramePoint(POINT Screen) const;
   bool IsMDIChildNotNormal() const { return FFormKind == fkMDIChild && FWindowState != wsNormal; }
 
   HWND FHandle = nullptr;
@@ -241,6 +260,8 @@ class TWinSkinForm : public TComponent {
   UINT FDoubleClickTime = 0;
   std::unique_ptr<TTimer> FHoverTimer;
   TNCObject* FHotObject = nullptr;
+  std::unique_ptr<TMenuItemPainter> FMenuItems;
+  std::unique_ptr<TWinSkinMenu> FMenuBar;
   HMENU FSystemMenuHandle = nullptr;
   HMENU FMainMenuHandle = nullptr;
   std::vector<TSkinControl*> FPainters;

@@ -7,6 +7,7 @@
 #include "skin/engine/SkinData.h"
 #include "skin/engine/WindowText.h"
 #include "skin/frame/FormSkinner.h"
+#include "skin/frame/MenuBar.h"
 #include "skin/imaging/FrameGeometry.h"
 #include "skin/imaging/ImagePrimitives.h"
 #include "skin/imaging/SkinSystem.h"
@@ -188,8 +189,11 @@ void TFramePainter::DrawTitleText(HDC DC, TPixelBuffer& Pixels, void* Bits, cons
 
 void TFramePainter::FillMenuBand(HDC DC) {
   if (F.FMenuBarHeight <= 0 || F.FWindowState == TWinSkinForm::wsMinimised) return;
-  // The skinned menu bar paints this band once it exists.
   RECT band{F.FLeftWidth, F.FTitleHeight, W - F.FRightWidth, F.FTitleHeight + F.FMenuBarHeight};
+  if (F.FMenuBar) {
+    F.FMenuBar->Paint(DC, band);
+    return;
+  }
   TBrushHandle face(CreateSolidBrush(
       static_cast<COLORREF>(ResolveColor(F.FSkinData->Skin().Colours.ButtonFace) & 0xFFFFFF)));
   FillRect(DC, &band, face.Get());
