@@ -20,6 +20,7 @@ class MenuItemPainterTest : public ::testing::Test {
     Bitmap = std::make_unique<TBitmap>();
     Bitmap->SetPixelFormat(pf32bit);
     Bitmap->SetSize(kW, Height);
+    Bitmap->Canvas().GetPixel(0, 0);  // the canvas has its DC from here on
     Form.Skinner()->MenuItems().DrawMenuItem(Item, &Bitmap->Canvas(), RECT{0, 0, kW, Height},
                                              Selected);
   }

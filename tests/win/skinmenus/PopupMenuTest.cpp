@@ -133,8 +133,10 @@ struct TRecorder {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "FwkMenuStandIn";
     RegisterClassA(&wc);
-    Window = CreateWindowExA(0, "FwkMenuStandIn", "", WS_POPUP | WS_VISIBLE, 40, 40, 120, 90,
+    // Shown without activation, as menus are: no frame skinner takes it.
+    Window = CreateWindowExA(WS_EX_TOOLWINDOW, "FwkMenuStandIn", "", WS_POPUP, 40, 40, 120, 90,
                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(Window, SW_SHOWNOACTIVATE);
     ProcAtDestroy = nullptr;
     Erases = NcPaints = 0;
   }
