@@ -78,15 +78,17 @@ TSkinControl* MakePainter(TPainterKind Kind, const TPainterTarget& Target) {
   if (!painterClass.Create) return nullptr;
   TComponent* owner =
       Target.Control ? static_cast<TComponent*>(Target.Control) : Target.FormSkinner;
-  TSkinControl* painter = painterClass.Create(owner, Target.Variant);
-  if (!painter) return nullptr;
+  TSkinControl* painter = nullptr;
   try {
-    (painterClass.Attach ? painterClass.Attach : AttachByProtocol)(*painter, Target);
+    painter = painterClass.Create(owner, Target.Variant);
+    if (painter) (painterClass.Attach ? painterClass.Attach : AttachByProtocol)(*painter, Target);
   } catch (...) {
+    // A painter that cannot be attached leaves its control as it was; the
+    // other controls are recognised all the same.
     delete painter;
-    throw;
+    return nullptr;
   }
-  if (!painter->Attached()) {
+  if (painter && !painter->Attached()) {
     delete painter;
     return nullptr;
   }

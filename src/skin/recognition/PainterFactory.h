@@ -34,7 +34,8 @@ struct TPainterTarget {
 };
 
 // Creates a painter of Kind and attaches it to Target. Null when that
-// painter class is not built, or when it could not be attached.
+// painter class is not built, or when it could not be attached (it is
+// freed then; nothing is thrown).
 TSkinControl* MakePainter(TPainterKind Kind, const TPainterTarget& Target);
 // The class name of the painter of Kind ("TSkinButton").
 const char* PainterClassName(TPainterKind Kind);
