@@ -83,12 +83,17 @@ void TMenuTracking::OnMessage(MSG& M) {
     case WM_SYSKEYDOWN:
       if (M.wParam == VK_MENU && FBar) FBar->SetTracking(false);
       break;
-    case WM_MOUSEMOVE:
-      if (M.pt.x != FLastMouse.x || M.pt.y != FLastMouse.y) {
-        FLastMouse = M.pt;
-        if (TMenuBtn* item = FBar->ItemAtScreen(M.pt)) SwitchTo(item->Index);
+    case WM_MOUSEMOVE: {
+      // Where the cursor is now: a move the system generates when a menu
+      // window appears can carry the position of an earlier one.
+      POINT cursor = M.pt;
+      GetCursorPos(&cursor);
+      if (cursor.x != FLastMouse.x || cursor.y != FLastMouse.y) {
+        FLastMouse = cursor;
+        if (TMenuBtn* item = FBar->ItemAtScreen(cursor)) SwitchTo(item->Index);
       }
       break;
+    }
     default:
       break;
   }
