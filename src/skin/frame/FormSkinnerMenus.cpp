@@ -114,29 +114,6 @@ void TWinSkinForm::OnMenuItemMessage(TMessage& M) {
     PassOn(M);
 }
 
-// The mouse over the menu bar: hovering and opening its items.
-void TWinSkinForm::OnNcMenuMouse(TMessage& M) {
-  if (!FMenuBar) {
-    PassOn(M);
-    return;
-  }
-  const POINT p = WindowToFramePoint(PointOf(M.LParam));
-  if (M.Msg == WM_NCMOUSEMOVE) {
-    if (FMenuBar->MouseMove(p)) {
-      M.Result = 0;
-      return;
-    }
-    if (FHotObject) FHotObject->MouseLeave();
-    PassOn(M);
-    return;
-  }
-  if (FMenuBar->MouseDown(p) || M.WParam == HTMENU) {
-    M.Result = 0;
-    return;
-  }
-  PassOn(M);
-}
-
 // Alt+letter on the form: the menu bar's accelerators, else those of the
 // form that holds the main menu.
 void TWinSkinForm::OnFormDialogChar(TMessage& M) {
@@ -156,12 +133,4 @@ void TWinSkinForm::OnFormDialogChar(TMessage& M) {
     target = Application->MainForm();
   if (target) target->Perform(CM_DIALOGCHAR, M.WParam, M.LParam);
   M.Result = 0;
-}
-
-void TWinSkinForm::HoverTimerTick(TObject*) {
-  if (FMenuBar && FMenuBar->Tracking()) return;
-  if (!FHotObject) return;
-  POINT cursor;
-  GetCursorPos(&cursor);
-  if (!FHotObject->Contains(WindowToFramePoint(cursor))) FHotObject->MouseLeave();
 }
