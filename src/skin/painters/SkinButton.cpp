@@ -83,6 +83,12 @@ void TSkinButton::AfterMessage(TMessage& Message) {
     case CM_FOCUSCHANGED:
       Repaint();
       break;
+    case BM_SETSTATE:
+    case BM_SETSTYLE:
+    case WM_UPDATEUISTATE:
+      // The system button draws these changes at once, outside WM_PAINT.
+      Repaint();
+      break;
     default:
       TSkinControl::AfterMessage(Message);
       break;
