@@ -45,6 +45,7 @@ class TSkinControl : public TComponent {
   // 0 created, 1 attached, 6 the window got WM_NCDESTROY.
   int LifeState() const { return FLifeState; }
   bool PaintingEnabled() const { return FPaintingEnabled; }
+  bool PaintBackground() const { return FPaintBackground; }
   // Painters of this kind are freed without being detached.
   int Kind() const { return FKind; }
   const std::wstring& Caption() const { return FCaption; }
