@@ -6,11 +6,12 @@
 #include "common/MessagePump.h"
 #include "common/ProgramSkin.h"
 #include "skin/archive/SkinStream.h"
+#include "skin/engine/SkinManager.h"
 #include "skin/imaging/SkinSystem.h"
 #include "skin/painters/WScrollbar.h"
 #include "toolkit/TreeView.h"
 
-TScrollForm::TScrollForm() {
+TScrollForm::TScrollForm(bool Engine) {
   Form = std::make_unique<TForm>(nullptr);
   Form->SetBounds(40, 40, 720, 520);
   Form->SetText("Scroll bars");
@@ -19,9 +20,33 @@ TScrollForm::TScrollForm() {
   TBytes stream;
   SkinStream::Write(ProgramSkin(), stream);
   Data->ReadBinaryProperty("SkinStream", stream);
+  Form->HandleNeeded();
+  if (Engine) return;
   Data->SetLoading(false);
   Form->Show();
   PumpMessages(30);
+}
+
+bool TScrollForm::Start() {
+  Data->SetActive(true);
+  Data->Loaded();
+  Form->Show();
+  return PumpUntil(
+      [&] {
+        TWinSkinForm* skinner = Skinner();
+        return skinner && skinner->SkinState() == TWinSkinForm::ssActive;
+      },
+      3000);
+}
+
+TWinSkinForm* TScrollForm::Skinner() const {
+  TSkinManage* manager = TSkinManage::Instance();
+  return manager && Form->WindowHandle() ? manager->FindFormSkinner(Form->WindowHandle())
+                                         : nullptr;
+}
+
+bool TScrollForm::WaitUnskinned() const {
+  return PumpUntil([&] { return Skinner() == nullptr; }, 3000);
 }
 
 TScrollForm::~TScrollForm() {

@@ -11,18 +11,24 @@
 
 #include "skin/engine/SkinData.h"
 #include "skin/imaging/ScrollBarImage.h"
+#include "skin/frame/FormSkinner.h"
 #include "toolkit/Form.h"
 #include "toolkit/portable/PixelBuffer.h"
 
 class TTreeView;
 class TWScrollbar;
 
-// The painters are attached to the controls directly; the component is not
-// active, so no form skinner takes the window over.
+// Without the engine the component is not active, no form skinner takes
+// the window over and the painters are attached to the controls directly.
+// With it, Start switches the component on as a form description would and
+// waits until the engine has skinned the window and recognised its controls.
 class TScrollForm {
  public:
-  TScrollForm();
+  explicit TScrollForm(bool Engine = false);
   ~TScrollForm();
+  bool Start();
+  TWinSkinForm* Skinner() const;
+  bool WaitUnskinned() const;
 
   // A tree of Count top-level nodes in a box of the given bounds.
   TTreeView* AddTree(int Count, RECT Bounds);
