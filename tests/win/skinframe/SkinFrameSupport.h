@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/MessagePump.h"
@@ -28,6 +29,8 @@ struct TTestSkinImages {
   int LeftFrames = 2, RightFrames = 2, TopFrames = 2, BottomFrames = 2;
   int Trans = 1;
   std::string ExtraPersonality;  // more lines of the [Personality] section
+  std::string ExtraSections;     // more sections after the others
+  std::vector<std::pair<std::string, TPixelBuffer>> Extra;  // more images, by file name
 };
 TBytes MakeSkin(const TTestSkinImages& Images);
 // Borders of the given widths, opaque, in two frames: frame 1 ActiveColour,
@@ -82,3 +85,15 @@ POINT ClientOffset(HWND Window);
 void MouseMoveTo(int X, int Y);
 void MouseButton(bool Down);
 void DragWithMouse(POINT From, POINT To);
+
+// An MDI frame of the system's own classes with its client; with a menu
+// bar when WithMenu.
+class TMDIFrame {
+ public:
+  explicit TMDIFrame(bool WithMenu = false);
+  ~TMDIFrame();
+  void Show();
+  HWND NewChild(const char* Title, DWORD Style = 0);
+  HWND Frame = nullptr;
+  HWND Client = nullptr;
+};
