@@ -2,7 +2,13 @@
 
 #include "skin/frame/FormSkinner.h"
 #include "skin/painters/SkinControl.h"
+#include "skin/painters/SkinListView.h"
+#include "skin/painters/SkinScControl.h"
+#include "skin/painters/SkinScrollbar.h"
+#include "skin/painters/SkinScrollbarH.h"
+#include "skin/painters/SkinSizer.h"
 #include "toolkit/Control.h"
+#include "toolkit/WinControl.h"
 
 namespace {
 
@@ -14,6 +20,27 @@ using TAttach = void (*)(TSkinControl& Painter, const TPainterTarget& Target);
 template <class TPainter>
 TSkinControl* Create(TComponent* Owner, int) {
   return new TPainter(Owner);
+}
+
+// A scroll-bar painter of Variant's mode (1: single, no border).
+template <class TPainter>
+TSkinControl* CreateInMode(TComponent* Owner, int Variant) {
+  auto* painter = new TPainter(Owner);
+  painter->SetMode(Variant);
+  return painter;
+}
+
+// Scroll-bar painters take over a toolkit control's own bars.
+void AttachScrollBars(TSkinControl& Painter, const TPainterTarget& Target) {
+  auto* control = dynamic_cast<TWinControl*>(Target.Control);
+  if (auto* bars = dynamic_cast<TSkinScrollbar*>(&Painter); bars && control)
+    bars->AttachScrollBars(control, Target.SkinData, Target.FormSkinner, Target.Canvas);
+}
+
+void AttachScrollBarControl(TSkinControl& Painter, const TPainterTarget& Target) {
+  auto* control = dynamic_cast<TWinControl*>(Target.Control);
+  if (auto* bar = dynamic_cast<TSkinScControl*>(&Painter); bar && control)
+    bar->AttachScrollBar(control, Target.SkinData, Target.FormSkinner, Target.Canvas);
 }
 
 struct TPainterClass {
@@ -51,10 +78,11 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkComBox, "TSkinComBox"},
     {TPainterKind::pkEdit, "TSkinEdit"},
     {TPainterKind::pkDateTime, "TSkinDateTime"},
-    {TPainterKind::pkScrollbar, "TSkinScrollbar"},
-    {TPainterKind::pkListView, "TSkinListView"},
-    {TPainterKind::pkScControl, "TSkinScControl"},
-    {TPainterKind::pkSizer, "TSkinSizer"},
+    {TPainterKind::pkScrollbar, "TSkinScrollbar", CreateInMode<TSkinScrollbar>, AttachScrollBars},
+    {TPainterKind::pkListView, "TSkinListView", CreateInMode<TSkinListView>, AttachScrollBars},
+    {TPainterKind::pkScControl, "TSkinScControl", Create<TSkinScControl>, AttachScrollBarControl},
+    {TPainterKind::pkSizer, "TSkinSizer", Create<TSkinSizer>},
+    {TPainterKind::pkScrollbarH, "TSkinScrollbarH", Create<TSkinScrollbarH>},
 };
 static_assert(sizeof kPainterClasses / sizeof kPainterClasses[0] ==
               static_cast<size_t>(TPainterKind::pkCount));
