@@ -1,12 +1,17 @@
 #include "skin/recognition/PainterFactory.h"
 
 #include "skin/frame/FormSkinner.h"
+#include "skin/painters/SkinBitButton.h"
+#include "skin/painters/SkinButton.h"
 #include "skin/painters/SkinControl.h"
 #include "skin/painters/SkinListView.h"
+#include "skin/painters/SkinMP.h"
+#include "skin/painters/SkinMenuButton.h"
 #include "skin/painters/SkinScControl.h"
 #include "skin/painters/SkinScrollbar.h"
 #include "skin/painters/SkinScrollbarH.h"
 #include "skin/painters/SkinSizer.h"
+#include "skin/painters/SkinSpeedButton.h"
 #include "toolkit/Control.h"
 #include "toolkit/WinControl.h"
 
@@ -27,6 +32,13 @@ template <class TPainter>
 TSkinControl* CreateInMode(TComponent* Owner, int Variant) {
   auto* painter = new TPainter(Owner);
   painter->SetMode(Variant);
+  return painter;
+}
+
+// A glyph button of Variant 1 takes its glyph from "PngImage".
+TSkinControl* CreateBitButton(TComponent* Owner, int Variant) {
+  auto* painter = new TSkinBitButton(Owner);
+  if (Variant == 1) painter->SetGlyphPropertyName("PngImage");
   return painter;
 }
 
@@ -54,11 +66,11 @@ struct TPainterClass {
 
 // One row per kind, in the order of TPainterKind.
 const TPainterClass kPainterClasses[] = {
-    {TPainterKind::pkButton, "TSkinButton"},
-    {TPainterKind::pkBitButton, "TSkinBitButton"},
-    {TPainterKind::pkSpeedButton, "TSkinSpeedButton"},
-    {TPainterKind::pkMenuButton, "TSkinMenuButton"},
-    {TPainterKind::pkMediaPlayer, "TSkinMP"},
+    {TPainterKind::pkButton, "TSkinButton", Create<TSkinButton>},
+    {TPainterKind::pkBitButton, "TSkinBitButton", CreateBitButton},
+    {TPainterKind::pkSpeedButton, "TSkinSpeedButton", Create<TSkinSpeedButton>},
+    {TPainterKind::pkMenuButton, "TSkinMenuButton", Create<TSkinMenuButton>},
+    {TPainterKind::pkMediaPlayer, "TSkinMP", Create<TSkinMP>},
     {TPainterKind::pkCheckBox, "TSkinCheckBox"},
     {TPainterKind::pkRadioButton, "TSkinRadioButton"},
     {TPainterKind::pkGroupBox, "TSkinGroupBox"},
