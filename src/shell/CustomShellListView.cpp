@@ -18,9 +18,8 @@
 namespace {
 
 constexpr ULONG kHiddenAttribute = 0x00080000;  // drawn ghosted
-// A fill that is done within the first slice is done before Fill returns;
-// a longer one goes on in slices from the window's timer.
-constexpr int kFirstSliceMs = 150;
+// A fill that is done within its first slice is done before Fill returns;
+// a longer one goes on in slices of this length from the window's timer.
 constexpr int kLaterSliceMs = 40;
 constexpr UINT_PTR kFillTimer = 0x5346;
 // Items put into the window between two looks at the clock.
@@ -240,7 +239,7 @@ bool TCustomVintoShellListView::Fill() {
   if (Filters(FFileMask)) masks = MasksOf(FFileMask);
   FFill = std::make_unique<TShellListFill>(std::move(folder), std::move(children), std::move(masks));
   FFillInserted = 0;
-  ContinueFill(kFirstSliceMs);
+  ContinueFill(FFirstSliceMs);
   return true;
 }
 

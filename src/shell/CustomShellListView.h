@@ -58,6 +58,9 @@ class TCustomVintoShellListView : public TCustomListView,
   bool Populating() const { return FFill != nullptr; }
   // Finishes a fill that goes on, at once.
   void CompletePopulating();
+  // How long a fill works before it returns and goes on from the message
+  // loop (150 ms unless set).
+  void SetFirstFillSlice(int Milliseconds) { FFirstSliceMs = Milliseconds; }
   // Shows List (absolute), unless it is shown already.
   void BrowseTo(LPCITEMIDLIST List);
   // Enters List when AutoNavigate allows and OnFolderChanging accepts;
@@ -211,6 +214,7 @@ class TCustomVintoShellListView : public TCustomListView,
   // The fill going on from the message loop, and how far it got.
   std::unique_ptr<TShellListFill> FFill;
   std::size_t FFillInserted = 0;
+  int FFirstSliceMs = 150;
   bool FFillScheduled = false;
   int FCursorBeforeFill = 0;
   TShellListColumns FColumnsKind = TShellListColumns::NameOnly;

@@ -59,8 +59,14 @@ class TWatcher {
   TWatcher(HWND List, TClock::time_point Start)
       : FList(List), FStart(Start), FThread([this] { Run(); }) {}
   ~TWatcher() { Stop(); }
+  // Answers the last question while waiting for the thread to end.
   void Stop() {
     FStop = true;
+    while (!FDone) {
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+      Sleep(1);
+    }
     if (FThread.joinable()) FThread.join();
   }
   double FirstItems() const { return FFirstItems; }
@@ -76,10 +82,11 @@ class TWatcher {
       if (count > 0 && FFirstItems < 0) FFirstItems = MillisecondsSince(FStart);
       Sleep(10);
     }
+    FDone = true;
   }
   HWND FList;
   TClock::time_point FStart;
-  std::atomic<bool> FStop{false};
+  std::atomic<bool> FStop{false}, FDone{false};
   double FFirstItems = -1;
   double FLongestWait = 0;
   std::thread FThread;
