@@ -23,6 +23,7 @@
 #include "skin/imaging/SkinSystem.h"
 #include "skin/menus/MenuItemPainter.h"
 #include "skin/painters/SkinControl.h"
+#include "skin/painters/SkinScrollbar.h"
 #include "skin/recognition/ControlRecognition.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
@@ -593,9 +594,8 @@ void TWinSkinForm::OnCtlColorStatic(TMessage& M) {
   M.Result = reinterpret_cast<LRESULT>(face.Get());
 }
 
-// No scroll-bar painters are attached yet, so there is none to replace.
 void TWinSkinForm::OnReplaceScrollPainter(TMessage& M) {
-  M.Result = 0;
+  M.Result = TSkinScrollbar::ReplaceFor(*this, reinterpret_cast<HWND>(M.WParam)) ? 1 : 0;
 }
 
 void TWinSkinForm::OnIsSkinned(TMessage& M) {

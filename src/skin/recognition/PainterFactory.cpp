@@ -1,8 +1,19 @@
 #include "skin/recognition/PainterFactory.h"
 
 #include "skin/frame/FormSkinner.h"
+#include "skin/painters/SkinBitButton.h"
+#include "skin/painters/SkinButton.h"
 #include "skin/painters/SkinControl.h"
+#include "skin/painters/SkinListView.h"
+#include "skin/painters/SkinMP.h"
+#include "skin/painters/SkinMenuButton.h"
+#include "skin/painters/SkinScControl.h"
+#include "skin/painters/SkinScrollbar.h"
+#include "skin/painters/SkinScrollbarH.h"
+#include "skin/painters/SkinSizer.h"
+#include "skin/painters/SkinSpeedButton.h"
 #include "toolkit/Control.h"
+#include "toolkit/WinControl.h"
 
 namespace {
 
@@ -16,6 +27,34 @@ TSkinControl* Create(TComponent* Owner, int) {
   return new TPainter(Owner);
 }
 
+// A scroll-bar painter of Variant's mode (1: single, no border).
+template <class TPainter>
+TSkinControl* CreateInMode(TComponent* Owner, int Variant) {
+  auto* painter = new TPainter(Owner);
+  painter->SetMode(Variant);
+  return painter;
+}
+
+// A glyph button of Variant 1 takes its glyph from "PngImage".
+TSkinControl* CreateBitButton(TComponent* Owner, int Variant) {
+  auto* painter = new TSkinBitButton(Owner);
+  if (Variant == 1) painter->SetGlyphPropertyName("PngImage");
+  return painter;
+}
+
+// Scroll-bar painters take over a toolkit control's own bars.
+void AttachScrollBars(TSkinControl& Painter, const TPainterTarget& Target) {
+  auto* control = dynamic_cast<TWinControl*>(Target.Control);
+  if (auto* bars = dynamic_cast<TSkinScrollbar*>(&Painter); bars && control)
+    bars->AttachScrollBars(control, Target.SkinData, Target.FormSkinner, Target.Canvas);
+}
+
+void AttachScrollBarControl(TSkinControl& Painter, const TPainterTarget& Target) {
+  auto* control = dynamic_cast<TWinControl*>(Target.Control);
+  if (auto* bar = dynamic_cast<TSkinScControl*>(&Painter); bar && control)
+    bar->AttachScrollBar(control, Target.SkinData, Target.FormSkinner, Target.Canvas);
+}
+
 struct TPainterClass {
   TPainterKind Kind;
   const char* ClassName;
@@ -27,11 +66,11 @@ struct TPainterClass {
 
 // One row per kind, in the order of TPainterKind.
 const TPainterClass kPainterClasses[] = {
-    {TPainterKind::pkButton, "TSkinButton"},
-    {TPainterKind::pkBitButton, "TSkinBitButton"},
-    {TPainterKind::pkSpeedButton, "TSkinSpeedButton"},
-    {TPainterKind::pkMenuButton, "TSkinMenuButton"},
-    {TPainterKind::pkMediaPlayer, "TSkinMP"},
+    {TPainterKind::pkButton, "TSkinButton", Create<TSkinButton>},
+    {TPainterKind::pkBitButton, "TSkinBitButton", CreateBitButton},
+    {TPainterKind::pkSpeedButton, "TSkinSpeedButton", Create<TSkinSpeedButton>},
+    {TPainterKind::pkMenuButton, "TSkinMenuButton", Create<TSkinMenuButton>},
+    {TPainterKind::pkMediaPlayer, "TSkinMP", Create<TSkinMP>},
     {TPainterKind::pkCheckBox, "TSkinCheckBox"},
     {TPainterKind::pkRadioButton, "TSkinRadioButton"},
     {TPainterKind::pkGroupBox, "TSkinGroupBox"},
@@ -51,10 +90,11 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkComBox, "TSkinComBox"},
     {TPainterKind::pkEdit, "TSkinEdit"},
     {TPainterKind::pkDateTime, "TSkinDateTime"},
-    {TPainterKind::pkScrollbar, "TSkinScrollbar"},
-    {TPainterKind::pkListView, "TSkinListView"},
-    {TPainterKind::pkScControl, "TSkinScControl"},
-    {TPainterKind::pkSizer, "TSkinSizer"},
+    {TPainterKind::pkScrollbar, "TSkinScrollbar", CreateInMode<TSkinScrollbar>, AttachScrollBars},
+    {TPainterKind::pkListView, "TSkinListView", CreateInMode<TSkinListView>, AttachScrollBars},
+    {TPainterKind::pkScControl, "TSkinScControl", Create<TSkinScControl>, AttachScrollBarControl},
+    {TPainterKind::pkSizer, "TSkinSizer", Create<TSkinSizer>},
+    {TPainterKind::pkScrollbarH, "TSkinScrollbarH", Create<TSkinScrollbarH>},
 };
 static_assert(sizeof kPainterClasses / sizeof kPainterClasses[0] ==
               static_cast<size_t>(TPainterKind::pkCount));

@@ -31,5 +31,6 @@ enum class TPainterKind {
   pkListView,     // TSkinListView
   pkScControl,    // TSkinScControl (a stand-alone scroll bar)
   pkSizer,        // TSkinSizer (a size grip)
+  pkScrollbarH,   // TSkinScrollbarH (the bars of a bare window)
   pkCount
 };

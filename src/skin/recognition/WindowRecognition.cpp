@@ -49,6 +49,10 @@ const TWindowRule kWindowRules[] = {
     {"systabcontrol32", xcTab, TCS_OWNERDRAWFIXED, TCS_OWNERDRAWFIXED, 0, waPainter, pkTab},
     {"toolbarwindow32", kAnyOption, 0, 0, 0, waPainter, pkBoxH},
     {"edit", xcEdit, 0, 0, 0, waPainter, pkEdit},
+    // The file list of the system's file dialogs, inside the dialog's shell
+    // view.
+    {"shelldll_defview", kAnyOption, 0, 0, 0, waChildrenAndColour, pkCount},
+    {"syslistview32", xcScrollbar, 0, 0, 0, waPainter, pkScrollbarH},
 };
 
 bool StyleAllows(const TWindowRule& Rule, DWORD Style) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/MessagePump.h"
+#include "common/ProgramSkin.h"
 #include "skin/archive/Bytes.h"
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinManager.h"
@@ -20,8 +21,6 @@
 #include "toolkit/Form.h"
 #include "toolkit/portable/PixelBuffer.h"
 
-// The compressed skin the program embeds.
-const TBytes& ProgramSkin();
 
 // A skin of four borders and a caption, every image given here (empty ones
 // are left out of the definition).

@@ -211,16 +211,20 @@ TEST(BareWindows, EachClassAndStyleGetsThePainterOfItsRow) {
     }
     TSkinControl* painter = PainterOfWindow(skinner, e.Painted);
     EXPECT_TRUE(PaintedAs(painter, e.Kind));
-    if (painter) EXPECT_EQ(SendMessageA(e.Painted, SM_ISSKINNED, 0, 0), 1);
+    if (painter) {
+      EXPECT_EQ(SendMessageA(e.Painted, SM_ISSKINNED, 0, 0), 1);
+    }
   }
 
   // Options that are off leave their classes native.
   TSkinData& data = *skinner.SkinData();
   const TSkinControlTypes all = data.GetSkinControls();
   data.SetSkinControls({});
-  for (const TExpectedWindow& e : expected)
-    if (e.Kind == pkButton || e.Kind == pkComBox || e.Kind == pkEdit || e.Kind == pkTab)
+  for (const TExpectedWindow& e : expected) {
+    if (e.Kind == pkButton || e.Kind == pkComBox || e.Kind == pkEdit || e.Kind == pkTab) {
       EXPECT_EQ(ChooseWindowPainter(e.Window, data).Action, waNothing);
+    }
+  }
   data.SetSkinControls(all);
 
   // Switching the skin off gives every window its procedure back.

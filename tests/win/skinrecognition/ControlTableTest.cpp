@@ -44,15 +44,6 @@ namespace {
 
 using enum TPainterKind;
 
-template <class T>
-T* Add(TComponent& Owner, TWinControl& Parent, int Left, int Top, int Width = 60,
-       int Height = 22) {
-  auto* control = new T(&Owner);
-  control->SetParent(&Parent);
-  control->SetBounds(Left, Top, Width, Height);
-  return control;
-}
-
 // One control and what the rules give it.
 struct TExpected {
   TControl* Control;
@@ -169,7 +160,9 @@ TEST(ControlTable, EveryToolkitClassGetsThePainterOfItsRow) {
       continue;
     }
     EXPECT_TRUE(PaintedAs(painter, e.Kind));
-    if (painter) EXPECT_EQ(e.Control->Perform(SM_ISSKINNED), 1);
+    if (painter) {
+      EXPECT_EQ(e.Control->Perform(SM_ISSKINNED), 1);
+    }
   }
   // The radio group's items are painted as radio buttons, the group as a
   // group box; the tool bar is made flat and given the skin's handlers.

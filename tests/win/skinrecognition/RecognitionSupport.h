@@ -13,6 +13,7 @@
 #include "skin/painters/SkinControl.h"
 #include "skin/recognition/PainterFactory.h"
 #include "skinframe/SkinFrameSupport.h"
+#include "toolkit/WinControl.h"
 
 // A form skinned with the program's skin; Populate makes its controls (and
 // may change the skin data) before the engine takes the form over.
@@ -32,6 +33,16 @@ class TRecognisedForm {
   static TSkinnedForm::TOptions OptionsFor(TPopulate Populate);
   TSkinnedForm FWindow;
 };
+
+// A control of class T owned by Owner, placed on Parent.
+template <class T>
+T* Add(TComponent& Owner, TWinControl& Parent, int Left, int Top, int Width = 80,
+       int Height = 24) {
+  auto* control = new T(&Owner);
+  control->SetParent(&Parent);
+  control->SetBounds(Left, Top, Width, Height);
+  return control;
+}
 
 // The painter of the skinner's list that paints Control (or Window).
 TSkinControl* PainterOf(const TWinSkinForm& Skinner, const TControl* Control);

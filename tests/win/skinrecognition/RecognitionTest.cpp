@@ -20,15 +20,6 @@ namespace {
 
 using enum TPainterKind;
 
-template <class T>
-T* Add(TComponent& Owner, TWinControl& Parent, int Left, int Top, int Width = 80,
-       int Height = 24) {
-  auto* control = new T(&Owner);
-  control->SetParent(&Parent);
-  control->SetBounds(Left, Top, Width, Height);
-  return control;
-}
-
 // Classes of other libraries, known to the engine only by name.
 class TComboBoxEx : public TCustomListBox {
   FW_CLASS(TComboBoxEx)
