@@ -5,6 +5,7 @@
 // window, so that a skin author can judge a skin as a whole.
 
 #include "toolkit/Button.h"
+#include "toolkit/CustomComboBox.h"
 #include "toolkit/CustomListBox.h"
 #include "toolkit/CustomMemo.h"
 #include "toolkit/Form.h"
@@ -56,6 +57,8 @@ class TPreviewForm : public TForm {
   void MessageBoxClick(TObject* Sender);
   void MDIWindowClick(TObject* Sender);
   void ExitClick(TObject* Sender);
+  // A colour swatch and the colour's name, for the owner-drawn lists.
+  void SwatchDrawItem(TWinControl* Control, int Index, const RECT& Rect, TOwnerDrawState State);
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
