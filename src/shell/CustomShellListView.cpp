@@ -8,6 +8,7 @@
 #include "shell/CustomShellTreeView.h"
 #include "shell/FolderEnumeration.h"
 #include "shell/ShellDropTarget.h"
+#include "shell/ShellListFill.h"
 #include "shell/ShellListDetails.h"
 #include "shell/ShellModule.h"
 #include "shell/portable/Mask.h"
@@ -17,8 +18,12 @@
 namespace {
 
 constexpr ULONG kHiddenAttribute = 0x00080000;  // drawn ghosted
-constexpr ULONG kItemAttributes =
-    SFGAO_FILESYSTEM | SFGAO_FOLDER | SFGAO_SHARE | SFGAO_LINK | kHiddenAttribute | SFGAO_CANRENAME;
+// A fill that is done within its first slice is done before Fill returns;
+// a longer one goes on in slices of this length from the window's timer.
+constexpr int kLaterSliceMs = 40;
+constexpr UINT_PTR kFillTimer = 0x5346;
+// Items put into the window between two looks at the clock.
+constexpr std::size_t kInsertStride = 64;
 
 class TBusyCursor {
  public:
@@ -64,12 +69,6 @@ bool Filters(const std::string& Mask) {
   return !Mask.empty() && Mask != "*.*";
 }
 
-// The last component of a path: after the last backslash or colon.
-std::string_view LastComponent(const std::string& Path) {
-  const std::size_t at = Path.find_last_of("\\:");
-  return at == std::string::npos ? std::string_view(Path) : std::string_view(Path).substr(at + 1);
-}
-
 std::wstring ToWide(const std::string& Text) {
   const int length = MultiByteToWideChar(CP_ACP, 0, Text.c_str(), -1, nullptr, 0);
   if (length <= 0) return {};
@@ -109,6 +108,8 @@ TCustomVintoShellListView::TCustomVintoShellListView(TComponent* AOwner)
 }
 
 TCustomVintoShellListView::~TCustomVintoShellListView() {
+  // A fill still going on ends untold: the list goes.
+  if (FFill) EndFill(false);
   DestroyHandle();
   Items().Clear();
   if (FNotifier) FNotifier->SetActive(false);
@@ -166,6 +167,7 @@ void TCustomVintoShellListView::RebuildList() {
   if (FCurrentFolder) {
     Fill();
   } else {
+    if (FFill) EndFill();
     Items().Clear();
   }
 }
@@ -219,67 +221,92 @@ void TCustomVintoShellListView::SetCurrentFolder(LPITEMIDLIST List) {
 // ---- Filling ---------------------------------------------------------------
 
 bool TCustomVintoShellListView::Fill() {
+  if (FFill) EndFill();
   OnBeforePopulate(this);
   TBusyCursor cursor;
   Items().BeginUpdate();
-  struct TEndUpdate {
-    TListItems& Items;
-    ~TEndUpdate() { Items.EndUpdate(); }
-  } endUpdate{Items()};
   Items().Clear();
+  Items().EndUpdate();
   TShellFolderPtr folder = BindToFolder(FCurrentFolder.Get());
   std::vector<TIDListHolder> children;
   if (!folder || !EnumerateFolder(folder.Get(), FCurrentFolder.Get(), FItemTypes, children)) {
     OnAfterPopulate(this);
     return false;
   }
-  const TShellListColumns kind = ColumnsKind();
-  RebuildColumns(kind);
+  FColumnsKind = ColumnsKind();
+  RebuildColumns(FColumnsKind);
   std::vector<TMask> masks;
   if (Filters(FFileMask)) masks = MasksOf(FFileMask);
-  std::stable_sort(children.begin(), children.end(),
-                   [&](const TIDListHolder& A, const TIDListHolder& B) {
-                     const HRESULT order = folder->CompareIDs(0, LastID(A.Get()), LastID(B.Get()));
-                     return static_cast<short>(HRESULT_CODE(order)) < 0;
-                   });
-  for (TIDListHolder& child : children) {
-    LPCITEMIDLIST last = LastID(child.Get());
-    ULONG attributes = kItemAttributes;
-    if (FAILED(folder->GetAttributesOf(1, &last, &attributes))) attributes = 0;
-    const bool fileSystemFolder =
-        (attributes & (SFGAO_FILESYSTEM | SFGAO_FOLDER)) == (SFGAO_FILESYSTEM | SFGAO_FOLDER);
-    if (!masks.empty() && !fileSystemFolder) {
-      const std::string path = IDListToPath(child.Get());
-      const std::string_view name = LastComponent(path);
-      if (std::none_of(masks.begin(), masks.end(), [&](const TMask& M) { return M.Matches(name); }))
-        continue;
-    }
-    AddItem(folder.Get(), child.Release(), attributes, kind);
-  }
-  OnAfterPopulate(this);
+  FFill = std::make_unique<TShellListFill>(std::move(folder), std::move(children), std::move(masks));
+  FFillInserted = 0;
+  ContinueFill(FFirstSliceMs);
   return true;
 }
 
-void TCustomVintoShellListView::AddItem(IShellFolder* Folder, LPITEMIDLIST List, ULONG Attributes,
-                                        TShellListColumns Kind) {
-  TIDListHolder list(List);
-  LPCITEMIDLIST last = LastID(list.Get());
-  STRRET name{};
-  char text[MAX_PATH + 1] = {};
-  if (FAILED(Folder->GetDisplayNameOf(last, SHGDN_NORMAL, &name)) ||
-      FAILED(StrRetToBufA(&name, last, text, MAX_PATH)))
-    text[0] = '\0';
-  TListItem* item = Items().Add(text);
-  item->Data = list.Release();
-  // The icon is asked for when the item is first drawn (see ProvideIcons).
-  if (Attributes & SFGAO_SHARE) item->SetOverlayIndex(0);
-  if (Attributes & SFGAO_LINK) item->SetOverlayIndex(1);
-  item->SetCut((Attributes & kHiddenAttribute) && FShowHiddenAsTransparent);
-  LPCITEMIDLIST own = ItemIDList(item);
-  if (Kind == TShellListColumns::Drives)
-    item->SetSubItems(DriveDetails(Folder, own));
-  else if (Kind == TShellListColumns::Files)
-    item->SetSubItems(FileDetails(own));
+void TCustomVintoShellListView::ContinueFill(int Budget) {
+  if (!FFill) return;
+  const auto deadline = HandleAllocated()
+                            ? std::chrono::steady_clock::now() + std::chrono::milliseconds(Budget)
+                            : std::chrono::steady_clock::time_point::max();
+  if (FFill->Advance(deadline)) InsertReady(deadline);
+  if (FFill->Ready() && FFillInserted == FFill->Entries().size())
+    EndFill();
+  else
+    ScheduleFill();
+}
+
+void TCustomVintoShellListView::CompletePopulating() {
+  if (!FFill) return;
+  TBusyCursor cursor;
+  FFill->Advance(std::chrono::steady_clock::time_point::max());
+  InsertReady(std::chrono::steady_clock::time_point::max());
+  EndFill();
+}
+
+void TCustomVintoShellListView::InsertReady(std::chrono::steady_clock::time_point Deadline) {
+  std::vector<TShellListFill::TEntry>& entries = FFill->Entries();
+  const int onDemand = static_cast<int>(ShellListColumnsOf(FColumnsKind).size()) - 1;
+  Items().BeginUpdate();
+  while (FFillInserted < entries.size()) {
+    const std::size_t end = std::min(entries.size(), FFillInserted + kInsertStride);
+    for (; FFillInserted < end; ++FFillInserted) {
+      TShellListFill::TEntry& entry = entries[FFillInserted];
+      TListItemLook look;
+      // The icon is asked for when the item is first drawn (ItemImage).
+      if (entry.Attributes & SFGAO_SHARE) look.OverlayIndex = 0;
+      if (entry.Attributes & SFGAO_LINK) look.OverlayIndex = 1;
+      look.Cut = (entry.Attributes & kHiddenAttribute) && FShowHiddenAsTransparent;
+      look.SubItemsOnDemand = onDemand;
+      look.Data = entry.List.Release();
+      Items().Add(entry.Name, look);
+    }
+    if (std::chrono::steady_clock::now() >= Deadline) break;
+  }
+  Items().EndUpdate();
+}
+
+void TCustomVintoShellListView::ScheduleFill() {
+  if (FFillScheduled || !HandleAllocated()) return;
+  FFillScheduled = SetTimer(WindowHandle(), kFillTimer, USER_TIMER_MINIMUM, nullptr) != 0;
+  if (!FFillScheduled) {
+    // No timer to be had: the fill ends here and now.
+    CompletePopulating();
+    return;
+  }
+  FCursorBeforeFill = GetCursor();
+  SetCursor(crAppStart);
+}
+
+void TCustomVintoShellListView::EndFill(bool Notify) {
+  if (FFillScheduled) {
+    if (HandleAllocated()) KillTimer(WindowHandle(), kFillTimer);
+    FFillScheduled = false;
+    SetCursor(FCursorBeforeFill);
+  }
+  // Entries not shown (a fill replaced before its end) free their lists.
+  FFill.reset();
+  FFillInserted = 0;
+  if (Notify) OnAfterPopulate(this);
 }
 
 TShellListColumns TCustomVintoShellListView::ColumnsKind() const {
@@ -304,6 +331,7 @@ void TCustomVintoShellListView::ColClick(TListColumn* Column) {
 }
 
 void TCustomVintoShellListView::SortBy(int Column) {
+  CompletePopulating();
   TShellFolderPtr folder = BindToFolder(FCurrentFolder.Get());
   if (!folder) return;
   CustomSort(
@@ -322,19 +350,21 @@ void TCustomVintoShellListView::Delete(TListItem* Item) {
   TCustomListView::Delete(Item);
 }
 
-bool TCustomVintoShellListView::ProvideIcons(TMessage& Message) {
-  if (Message.LParam == kEngineMessageTag) return false;
-  auto* info = reinterpret_cast<NMLVDISPINFOA*>(Message.LParam);
-  if (info->hdr.code != LVN_GETDISPINFOA && info->hdr.code != LVN_GETDISPINFOW) return false;
-  LVITEMA& item = info->item;
-  if (!(item.mask & LVIF_IMAGE)) return false;
-  // The image fields lie alike in the ANSI and the wide form.
-  auto* owner = reinterpret_cast<TListItem*>(item.lParam);
-  if (!owner && item.iItem >= 0 && item.iItem < Items().Count()) owner = Items().Item(item.iItem);
-  LPCITEMIDLIST list = ItemIDList(owner);
-  item.iImage = list ? GetIconIndex(list, false, false) : I_IMAGENONE;
-  item.mask |= LVIF_DI_SETITEM;
-  return true;
+int TCustomVintoShellListView::ItemImage(TListItem* Item) {
+  LPCITEMIDLIST list = ItemIDList(Item);
+  // The index is the same in the large and the small system list.
+  return list ? GetIconIndex(list, false, false) : I_IMAGENONE;
+}
+
+std::vector<std::string> TCustomVintoShellListView::ProvideSubItems(TListItem* Item) {
+  LPCITEMIDLIST list = ItemIDList(Item);
+  if (!list) return {};
+  if (FColumnsKind == TShellListColumns::Files) return FileDetails(list);
+  if (FColumnsKind == TShellListColumns::Drives) {
+    if (TShellFolderPtr drives = BindToFolder(FCurrentFolder.Get()))
+      return DriveDetails(drives.Get(), list);
+  }
+  return {};
 }
 
 // ---- Settings ----------------------------------------------------------------
@@ -610,13 +640,18 @@ void TCustomVintoShellListView::CreateWnd() {
 }
 
 void TCustomVintoShellListView::DestroyWnd() {
+  // The items go with the window; so does a fill still going on.
+  if (FFill) EndFill();
   RevokeDropTarget();
   Items().Clear();
   TCustomListView::DestroyWnd();
 }
 
 void TCustomVintoShellListView::WndProc(TMessage& Message) {
-  if (Message.Msg == CN_NOTIFY && ProvideIcons(Message)) return;
+  if (Message.Msg == WM_TIMER && Message.WParam == kFillTimer) {
+    ContinueFill(kLaterSliceMs);
+    return;
+  }
   FMenu.HandleMenuMsg(Message.Msg, Message.WParam, Message.LParam);
   TCustomListView::WndProc(Message);
 }

@@ -6,9 +6,18 @@
 // entered), filters names by masks, follows changes in its folder through
 // its own notifier, and offers the shell's menu, the keyboard commands,
 // renaming in place and OLE drag and drop.
+//
+// A fill that takes long goes on from the message loop in slices (a timer
+// of the window's own, which the system serves after input and painting):
+// the items appear in order as they are ready, the window keeps answering,
+// and the list's cursor shows the work going on. OnAfterPopulate tells
+// when the list is whole; a fill that is replaced by another ends there.
+// Icons and the detail texts are asked for when an item is first shown.
 
+#include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/IDListHolder.h"
 #include "shell/ShellChangeNotifier.h"
@@ -23,6 +32,7 @@
 #include "toolkit/ListView.h"
 
 class TCustomVintoShellTreeView;
+class TShellListFill;
 class TVintoShellDropTarget;
 struct IDropTarget;
 
@@ -44,6 +54,13 @@ class TCustomVintoShellListView : public TCustomListView,
   void SetRootFolder(const TVintoShellFolder& Value);
   void RebuildList();
   void RefreshList();
+  // Whether a fill is still going on from the message loop.
+  bool Populating() const { return FFill != nullptr; }
+  // Finishes a fill that goes on, at once.
+  void CompletePopulating();
+  // How long a fill works before it returns and goes on from the message
+  // loop (150 ms unless set).
+  void SetFirstFillSlice(int Milliseconds) { FFirstSliceMs = Milliseconds; }
   // Shows List (absolute), unless it is shown already.
   void BrowseTo(LPCITEMIDLIST List);
   // Enters List when AutoNavigate allows and OnFolderChanging accepts;
@@ -121,11 +138,20 @@ class TCustomVintoShellListView : public TCustomListView,
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void DblClick() override;
   void DoContextPopup(POINT MousePos, bool& Handled) override;
+  int ItemImage(TListItem* Item) override;
+  std::vector<std::string> ProvideSubItems(TListItem* Item) override;
 
  private:
   bool Designing() const { return ComponentState().Contains(csDesigning); }
   bool Fill();
-  void AddItem(IShellFolder* Folder, LPITEMIDLIST List, ULONG Attributes, TShellListColumns Kind);
+  // Carries the fill on for about Budget milliseconds (all of it without a
+  // window), then leaves the rest to the window's fill timer.
+  void ContinueFill(int Budget);
+  void InsertReady(std::chrono::steady_clock::time_point Deadline);
+  void ScheduleFill();
+  // Ends the fill going on (finished or not) and, with Notify, raises
+  // OnAfterPopulate.
+  void EndFill(bool Notify = true);
   TShellListColumns ColumnsKind() const;
   void RebuildColumns(TShellListColumns Kind);
   void SortBy(int Column);
@@ -134,7 +160,6 @@ class TCustomVintoShellListView : public TCustomListView,
   void ConnectNotifier();
   void FolderChangedOnDisk(TObject*, const std::string&, bool);
   void FolderRenamedOnDisk(TObject*, const std::string&, const std::string&, bool);
-  bool ProvideIcons(TMessage& Message);
   void StartRename();
   void InvokeOnSelection(const std::string& Verb);
   bool ShowContextMenu(POINT Client);
@@ -186,4 +211,11 @@ class TCustomVintoShellListView : public TCustomListView,
   TVintoShellContextMenu FMenu;
   TVintoShellDropTarget* FDropTarget = nullptr;
   TListItem* FHighlighted = nullptr;
+  // The fill going on from the message loop, and how far it got.
+  std::unique_ptr<TShellListFill> FFill;
+  std::size_t FFillInserted = 0;
+  int FFirstSliceMs = 150;
+  bool FFillScheduled = false;
+  int FCursorBeforeFill = 0;
+  TShellListColumns FColumnsKind = TShellListColumns::NameOnly;
 };

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "shell/DirectoryWatcher.h"
 #include "shell/FolderChildren.h"
@@ -68,16 +69,6 @@ void CollectOpenFolders(TTreeNode* Node, const std::string& Root, std::vector<st
     if (!path.empty() && !inside) Out.push_back(path);
     CollectOpenFolders(Node->GetFirstChild(), Root, Out);
   }
-}
-
-// The first Count items of List, as a list of its own.
-TIDListHolder PrefixOf(LPCITEMIDLIST List, UINT Count) {
-  TIDListHolder prefix(CopyIDList(List));
-  if (!prefix) return prefix;
-  LPITEMIDLIST item = prefix.Get();
-  for (UINT i = 0; i < Count && item->mkid.cb != 0; ++i) item = NextID(item);
-  item->mkid.cb = 0;
-  return prefix;
 }
 
 std::string_view BytesOf(LPCITEMIDLIST List) {
@@ -743,11 +734,13 @@ void TCustomVintoShellTreeView::SetListView(TComponent* Value) {
 void TCustomVintoShellTreeView::SetComboBox(TComponent* Value) {
   if (!dynamic_cast<TVintoShellTreeFollower*>(Value)) Value = nullptr;
   if (Value == FComboBox) return;
-  if (auto* old = ComboBoxFollower()) {
-    old->LinkTree(nullptr);
-    FComboBox->RemoveFreeNotification(this);
+  // The box is let go before it is told, so that a box that unlinks itself
+  // in turn finds nothing left to do.
+  TComponent* old = std::exchange(FComboBox, Value);
+  if (auto* follower = dynamic_cast<TVintoShellTreeFollower*>(old)) {
+    old->RemoveFreeNotification(this);
+    follower->LinkTree(nullptr);
   }
-  FComboBox = Value;
   if (!Value) return;
   Value->FreeNotification(this);
   ComboBoxFollower()->FollowTreeRoot(FRootFolder);
@@ -829,30 +822,37 @@ void TCustomVintoShellTreeView::SetWatching(bool Active) {
   if (FNotifier) FNotifier->SetActive(Active);
 }
 
+// A linked combo box lists the drives: it follows each drive and medium
+// that comes or goes.
 void TCustomVintoShellTreeView::DriveAdded(const std::string& RootPath) {
   RefreshTree();
   OnDriveAdded(this, RootPath);
+  if (auto* follower = ComboBoxFollower()) follower->RefreshFromTree();
 }
 
 void TCustomVintoShellTreeView::DriveAddedByShell() {
   RefreshTree();
+  if (auto* follower = ComboBoxFollower()) follower->RefreshFromTree();
 }
 
 void TCustomVintoShellTreeView::DriveRemoved(const std::string& RootPath) {
   RefreshTree();
   OnDriveRemoved(this, RootPath);
+  if (auto* follower = ComboBoxFollower()) follower->RefreshFromTree();
 }
 
 void TCustomVintoShellTreeView::MediaInserted(const std::string& RootPath) {
   RefreshTree();
   OnMediaInserted(this, RootPath);
   if (auto* follower = ListViewFollower()) follower->RefreshFromTree();
+  if (auto* follower = ComboBoxFollower()) follower->RefreshFromTree();
 }
 
 void TCustomVintoShellTreeView::MediaRemoved(const std::string& RootPath) {
   RefreshTree();
   OnMediaRemoved(this, RootPath);
   if (auto* follower = ListViewFollower()) follower->RefreshFromTree();
+  if (auto* follower = ComboBoxFollower()) follower->RefreshFromTree();
 }
 
 void TCustomVintoShellTreeView::FolderChanged() {

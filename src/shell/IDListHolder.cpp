@@ -15,3 +15,12 @@ void TIDListHolder::Reset(LPITEMIDLIST List) {
   if (FList && FList != List) FreeIDList(FList);
   FList = List;
 }
+
+TIDListHolder PrefixOf(LPCITEMIDLIST List, UINT Count) {
+  TIDListHolder prefix(CopyIDList(List));
+  if (!prefix) return prefix;
+  LPITEMIDLIST item = prefix.Get();
+  for (UINT i = 0; i < Count && item->mkid.cb != 0; ++i) item = NextID(item);
+  item->mkid.cb = 0;
+  return prefix;
+}

@@ -24,3 +24,6 @@ class TIDListHolder {
  private:
   LPITEMIDLIST FList = nullptr;
 };
+
+// The first Count items of List, as a list of its own (null for null).
+TIDListHolder PrefixOf(LPCITEMIDLIST List, UINT Count);

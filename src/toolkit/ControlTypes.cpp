@@ -11,7 +11,7 @@ struct TCursorName {
 const TCursorName kCursors[] = {
     {crDefault, "crDefault", nullptr},      {crArrow, "crArrow", IDC_ARROW},
     {crIBeam, "crIBeam", IDC_IBEAM},        {crHourGlass, "crHourGlass", IDC_WAIT},
-    {crHandPoint, "crHandPoint", IDC_HAND},
+    {crHandPoint, "crHandPoint", IDC_HAND}, {crAppStart, "crAppStart", IDC_APPSTARTING},
 };
 }  // namespace
 

@@ -33,6 +33,8 @@ constexpr int crDefault = 0;
 constexpr int crArrow = -2;
 constexpr int crIBeam = -4;
 constexpr int crHourGlass = -11;
+// The arrow with a small hourglass: working, and still answering.
+constexpr int crAppStart = -19;
 constexpr int crHandPoint = -21;
 std::optional<int> CursorFromIdent(std::string_view Ident);
 HCURSOR CursorHandle(int Cursor);

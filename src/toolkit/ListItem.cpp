@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "toolkit/ListItems.h"
 #include "toolkit/ListView.h"
 
@@ -25,8 +28,19 @@ void TListItem::SetCaption(const std::string& Value) {
   if (HWND wnd = WindowOf(*this)) ListView_SetItemText(wnd, Index(), 0, FCaption.data());
 }
 
+const std::vector<std::string>& TListItem::GetSubItems() {
+  ResolveSubItems();
+  return FSubItems;
+}
+
+void TListItem::ResolveSubItems() {
+  if (FSubItemsOnDemand == 0) return;
+  FSubItemsOnDemand = 0;
+  FSubItems = ListView().ProvideSubItems(this);
+}
+
 void TListItem::SetSubItems(const std::vector<std::string>& Value) {
-  const size_t old = FSubItems.size();
+  const size_t old = std::max<size_t>(FSubItems.size(), std::exchange(FSubItemsOnDemand, 0));
   FSubItems = Value;
   HWND wnd = WindowOf(*this);
   if (!wnd) return;
@@ -38,6 +52,7 @@ void TListItem::SetSubItems(const std::vector<std::string>& Value) {
 }
 
 void TListItem::AddSubItem(const std::string& Text) {
+  ResolveSubItems();
   FSubItems.push_back(Text);
   if (HWND wnd = WindowOf(*this))
     ListView_SetItemText(wnd, Index(), static_cast<int>(FSubItems.size()), FSubItems.back().data());

@@ -23,7 +23,9 @@ class TListItem {
 
   std::string GetCaption() const { return FCaption; }
   void SetCaption(const std::string& Value);
-  const std::vector<std::string>& GetSubItems() const { return FSubItems; }
+  // The texts of the further columns. An item added with sub-items on
+  // demand gets them from its list when they are first shown or asked for.
+  const std::vector<std::string>& GetSubItems();
   void SetSubItems(const std::vector<std::string>& Value);
   void AddSubItem(const std::string& Text);
   int GetImageIndex() const { return FImageIndex; }
@@ -59,10 +61,14 @@ class TListItem {
   explicit TListItem(TListItems& Owner) : FOwner(Owner) {}
   void ApplyState(UINT Mask, UINT State);
   UINT StateBits() const;
+  // Asks the list for the sub-items on demand, once.
+  void ResolveSubItems();
 
   TListItems& FOwner;
   std::string FCaption;
   std::vector<std::string> FSubItems;
+  // Columns after the first whose texts the list provides when shown.
+  int FSubItemsOnDemand = 0;
   int FImageIndex = -1;
   int FStateIndex = -1;
   int FOverlayIndex = -1;

@@ -25,6 +25,19 @@ TListItem* TListItems::Add(const std::string& Caption) {
   return Insert(Count(), Caption);
 }
 
+TListItem* TListItems::Add(const std::string& Caption, const TListItemLook& Look) {
+  auto* item = new TListItem(*this);
+  item->FCaption = Caption;
+  item->FImageIndex = Look.ImageIndex;
+  item->FOverlayIndex = Look.OverlayIndex;
+  item->FCut = Look.Cut;
+  item->FSubItemsOnDemand = Look.SubItemsOnDemand;
+  item->Data = Look.Data;
+  FItems.push_back(item);
+  InsertIntoWindow(Count() - 1);
+  return item;
+}
+
 TListItem* TListItems::Insert(int Index, const std::string& Caption) {
   if (Index < 0 || Index > Count()) throw std::out_of_range("list item index out of range");
   auto* item = new TListItem(*this);
@@ -48,8 +61,13 @@ void TListItems::InsertIntoWindow(int Index) {
   lv.state = item->StateBits();
   const bool quiet = std::exchange(FOwner.FQuiet, true);
   SendMessageA(wnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lv));
-  for (size_t i = 0; i < item->FSubItems.size(); ++i)
-    ListView_SetItemText(wnd, Index, static_cast<int>(i + 1), item->FSubItems[i].data());
+  if (item->FSubItemsOnDemand > 0) {
+    for (int i = 1; i <= item->FSubItemsOnDemand; ++i)
+      ListView_SetItemText(wnd, Index, i, LPSTR_TEXTCALLBACKA);
+  } else {
+    for (size_t i = 0; i < item->FSubItems.size(); ++i)
+      ListView_SetItemText(wnd, Index, static_cast<int>(i + 1), item->FSubItems[i].data());
+  }
   FOwner.FQuiet = quiet;
 }
 
@@ -68,9 +86,31 @@ void TListItems::Delete(int Index) {
   delete item;
 }
 
+// From the end, each item's deletion reaction first; the window lets go of
+// all items at once afterwards (one by one costs the control a pass over
+// the rest each time).
 void TListItems::Clear() {
   BeginUpdate();
-  while (!FItems.empty()) Delete(Count() - 1);
+  while (!FItems.empty()) {
+    TListItem* item = FItems.back();
+    FOwner.Delete(item);
+    // The reaction may have deleted this item, or others, itself.
+    auto it = std::find(FItems.rbegin(), FItems.rend(), item);
+    if (it == FItems.rend()) continue;
+    const int index = static_cast<int>(FItems.rend() - it) - 1;
+    FItems.erase(FItems.begin() + index);
+    if (index != Count() && FOwner.HandleAllocated()) {
+      const bool quiet = std::exchange(FOwner.FQuiet, true);
+      ListView_DeleteItem(FOwner.WindowHandle(), index);
+      FOwner.FQuiet = quiet;
+    }
+    delete item;
+  }
+  if (FOwner.HandleAllocated()) {
+    const bool quiet = std::exchange(FOwner.FQuiet, true);
+    ListView_DeleteAllItems(FOwner.WindowHandle());
+    FOwner.FQuiet = quiet;
+  }
   EndUpdate();
 }
 

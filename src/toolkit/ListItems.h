@@ -8,6 +8,18 @@
 
 #include "toolkit/ListItem.h"
 
+// How an item looks from the start, so that many items go into the window
+// with one message each. An image index of I_IMAGECALLBACK (-1) has the
+// list's ItemImage asked when the item is drawn; SubItemsOnDemand columns
+// after the first are asked of the list's ProvideSubItems when first shown.
+struct TListItemLook {
+  int ImageIndex = -1;
+  int OverlayIndex = -1;
+  bool Cut = false;
+  int SubItemsOnDemand = 0;
+  void* Data = nullptr;
+};
+
 class TListItems {
  public:
   explicit TListItems(TCustomListView& Owner) : FOwner(Owner) {}
@@ -22,6 +34,7 @@ class TListItems {
   int IndexOf(const TListItem* Item) const;
 
   TListItem* Add(const std::string& Caption = {});
+  TListItem* Add(const std::string& Caption, const TListItemLook& Look);
   // Index may be Count (appends).
   TListItem* Insert(int Index, const std::string& Caption = {});
   // The list's deletion reaction runs first, then the item is freed.

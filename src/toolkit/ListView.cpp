@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <exception>
 
 const TClassInfo& TCustomListView::StaticClass() {
@@ -446,8 +447,38 @@ bool TCustomListView::HandleNotify(TMessage& Message) {
     case NM_DBLCLK:
       DblClick();
       return false;
+    case LVN_GETDISPINFOA:
+    case LVN_GETDISPINFOW:
+      ProvideDisplayInfo(*reinterpret_cast<NMLVDISPINFOA*>(Message.LParam),
+                         header->code == LVN_GETDISPINFOW);
+      return true;
   }
   return false;
+}
+
+// The ANSI and the wide request lie alike but for the text's kind.
+void TCustomListView::ProvideDisplayInfo(NMLVDISPINFOA& Info, bool Wide) {
+  LVITEMA& request = Info.item;
+  TListItem* item = ItemOfIndex(request.iItem);
+  if (!item) return;
+  if ((request.mask & LVIF_IMAGE) && request.iSubItem == 0) {
+    request.iImage = ItemImage(item);
+    request.mask |= LVIF_DI_SETITEM;
+  }
+  if ((request.mask & LVIF_TEXT) && request.iSubItem > 0 && request.pszText &&
+      request.cchTextMax > 0) {
+    const std::vector<std::string>& texts = item->GetSubItems();
+    const std::size_t column = static_cast<std::size_t>(request.iSubItem - 1);
+    const std::string text = column < texts.size() ? texts[column] : std::string();
+    if (Wide) {
+      auto* out = reinterpret_cast<LPWSTR>(request.pszText);
+      const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
+                                        out, request.cchTextMax - 1);
+      out[std::max(n, 0)] = L'\0';
+    } else {
+      lstrcpynA(request.pszText, text.c_str(), request.cchTextMax);
+    }
+  }
 }
 
 void TCustomListView::WndProc(TMessage& Message) {

@@ -128,11 +128,19 @@ class TCustomListView : public TWinControl {
   virtual void DragItems(TMouseButton Button) {}
   // How AlphaSort orders two items.
   virtual int CompareItems(TListItem* A, TListItem* B);
+  // The image of an item added with I_IMAGECALLBACK, asked when it is drawn
+  // (the index is then kept); none by default.
+  virtual int ItemImage(TListItem* Item) { return I_IMAGENONE; }
+  // The texts of an item's further columns, for an item added with
+  // sub-items on demand; asked once, when they are first needed.
+  virtual std::vector<std::string> ProvideSubItems(TListItem* Item) { return {}; }
 
  private:
   friend class TListItems;
   friend class TListItem;
   bool HandleNotify(TMessage& Message);
+  // Answers the control's request for what an item shows.
+  void ProvideDisplayInfo(NMLVDISPINFOA& Info, bool Wide);
   void HandleItemChanged(const NMLISTVIEW& Change);
   void ApplyImages();
   void ApplyExtendedStyle();

@@ -6,6 +6,7 @@
 
 #include "app/preview/PreviewGlyphs.h"
 #include "app/preview/PreviewMDIForm.h"
+#include "app/preview/ShellPageStatus.h"
 #include "skin/engine/SkinData.h"
 #include "toolkit/Application.h"
 #include "toolkit/Bitmap.h"
@@ -33,12 +34,27 @@ const TClassInfo& TPreviewForm::StaticClass() {
                                      .Field("MessageBoxButton", &F::MessageBoxButton)
                                      .Field("MDIWindowButton", &F::MDIWindowButton)
                                      .Field("TreeView1", &F::TreeView1)
+                                     .Field("ShellComboBox1", &F::ShellComboBox1)
+                                     .Field("ShellTreeView1", &F::ShellTreeView1)
+                                     .Field("ShellListView1", &F::ShellListView1)
+                                     .Field("ShellStatusBar", &F::ShellStatusBar)
+                                     .Field("ShellStatusTimer", &F::ShellStatusTimer)
+                                     .Field("LargeIcons1", &F::LargeIcons1)
+                                     .Field("SmallIcons1", &F::SmallIcons1)
+                                     .Field("List1", &F::List1)
+                                     .Field("Details1", &F::Details1)
                                      .Method("FormCreate", &F::FormCreate)
                                      .Method("SaveDialogClick", &F::SaveDialogClick)
                                      .Method("MessageBoxClick", &F::MessageBoxClick)
                                      .Method("MDIWindowClick", &F::MDIWindowClick)
                                      .Method("ExitClick", &F::ExitClick)
                                      .Method("SwatchDrawItem", &F::SwatchDrawItem)
+                                     .Method("ShellListBeforePopulate", &F::ShellListBeforePopulate)
+                                     .Method("ShellListAfterPopulate", &F::ShellListAfterPopulate)
+                                     .Method("ShellListSelectionChanged",
+                                             &F::ShellListSelectionChanged)
+                                     .Method("ShellStatusTimerTick", &F::ShellStatusTimerTick)
+                                     .Method("ShellViewStyleClick", &F::ShellViewStyleClick)
                                      .Info();
   return info;
 }
@@ -182,6 +198,44 @@ void TPreviewForm::SwatchDrawItem(TWinControl* Control, int Index, const RECT& R
 
 void TPreviewForm::ExitClick(TObject*) {
   Close();
+}
+
+// ---- The shell page --------------------------------------------------------
+
+void TPreviewForm::ShellListBeforePopulate(TObject*) {
+  ShellStatusBar->Panels().Items(0).SetText("Listing the folder...");
+  ShellStatusBar->Panels().Items(1).SetText("");
+}
+
+void TPreviewForm::ShellListAfterPopulate(TObject*) {
+  UpdateShellStatus();
+}
+
+// The selection changes item by item (all of them for a select-all): the
+// status follows once the changes have settled.
+void TPreviewForm::ShellListSelectionChanged(TObject*) {
+  ShellStatusTimer->SetEnabled(false);
+  ShellStatusTimer->SetEnabled(true);
+}
+
+void TPreviewForm::ShellStatusTimerTick(TObject*) {
+  ShellStatusTimer->SetEnabled(false);
+  UpdateShellStatus();
+}
+
+void TPreviewForm::UpdateShellStatus() {
+  TVintoShellListView& list = *ShellListView1;
+  ShellStatusBar->Panels().Items(0).SetText(
+      ShellPageStatus::ItemCountText(list.Items().Count(), list.Populating()));
+  ShellStatusBar->Panels().Items(1).SetText(
+      ShellPageStatus::SelectionText(list.SelCount(), ShellPageStatus::SelectedBytes(list)));
+}
+
+void TPreviewForm::ShellViewStyleClick(TObject* Sender) {
+  const std::pair<TMenuItem*, TViewStyle> styles[] = {
+      {LargeIcons1, vsIcon}, {SmallIcons1, vsSmallIcon}, {List1, vsList}, {Details1, vsReport}};
+  for (const auto& [item, style] : styles)
+    if (Sender == item) ShellListView1->SetViewStyle(style);
 }
 
 void TPreviewForm::Notification(TComponent* AComponent, TOperation Operation) {

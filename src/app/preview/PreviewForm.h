@@ -4,6 +4,9 @@
 // indeterminate, pressed, read-only), with menus, dialogs and an MDI
 // window, so that a skin author can judge a skin as a whole.
 
+#include "shell/ShellComboBox.h"
+#include "shell/ShellListView.h"
+#include "shell/ShellTreeView.h"
 #include "toolkit/Button.h"
 #include "toolkit/CustomComboBox.h"
 #include "toolkit/CustomListBox.h"
@@ -18,6 +21,7 @@
 #include "toolkit/SaveDialog.h"
 #include "toolkit/SpeedButton.h"
 #include "toolkit/StatusBar.h"
+#include "toolkit/Timer.h"
 #include "toolkit/ToolBar.h"
 #include "toolkit/TreeView.h"
 
@@ -48,6 +52,16 @@ class TPreviewForm : public TForm {
   TButton* MessageBoxButton = nullptr;
   TButton* MDIWindowButton = nullptr;
   TTreeView* TreeView1 = nullptr;
+  // The shell page: a combo box, a folder tree and a list, linked.
+  TVintoShellComboBox* ShellComboBox1 = nullptr;
+  TVintoShellTreeView* ShellTreeView1 = nullptr;
+  TVintoShellListView* ShellListView1 = nullptr;
+  TStatusBar* ShellStatusBar = nullptr;
+  TTimer* ShellStatusTimer = nullptr;
+  TMenuItem* LargeIcons1 = nullptr;
+  TMenuItem* SmallIcons1 = nullptr;
+  TMenuItem* List1 = nullptr;
+  TMenuItem* Details1 = nullptr;
 
   // The MDI window while it is open.
   TPreviewMDIForm* MDIWindow() const { return FMDIWindow; }
@@ -59,6 +73,11 @@ class TPreviewForm : public TForm {
   void ExitClick(TObject* Sender);
   // A colour swatch and the colour's name, for the owner-drawn lists.
   void SwatchDrawItem(TWinControl* Control, int Index, const RECT& Rect, TOwnerDrawState State);
+  void ShellListBeforePopulate(TObject* Sender);
+  void ShellListAfterPopulate(TObject* Sender);
+  void ShellListSelectionChanged(TObject* Sender);
+  void ShellStatusTimerTick(TObject* Sender);
+  void ShellViewStyleClick(TObject* Sender);
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -67,6 +86,7 @@ class TPreviewForm : public TForm {
   void FillTree();
   void FillList();
   void FillText();
+  void UpdateShellStatus();
 
   TPreviewMDIForm* FMDIWindow = nullptr;
 };

@@ -48,6 +48,19 @@ std::string GetEnumPropByName(const TObject* Object, std::string_view Name) {
   return info->Enum->NameOf(static_cast<int>(value));
 }
 
+std::string GetSetPropByName(const TObject* Object, std::string_view Name) {
+  const TPropInfo* info = Find(Object, Name);
+  if (!info || info->Kind != pkSet || !info->Enum) return {};
+  const std::int64_t bits = info->Get(*Object).Ordinal;
+  std::string text = "[";
+  for (int i = 0; i < info->Enum->Count() && i < 64; ++i) {
+    if (!(bits & (std::int64_t{1} << i))) continue;
+    if (text.size() > 1) text += ",";
+    text += info->Enum->NameOf(i);
+  }
+  return text + "]";
+}
+
 std::wstring GetTextPropByName(const TObject* Object, std::string_view Name) {
   const TPropInfo* info = Find(Object, Name);
   if (!info) return {};

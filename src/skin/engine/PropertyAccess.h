@@ -15,6 +15,9 @@ std::int64_t GetOrdPropByName(const TObject* Object, std::string_view Name);
 // The identifier of an enumeration (or boolean) property's value; empty
 // when missing.
 std::string GetEnumPropByName(const TObject* Object, std::string_view Name);
+// A set property as text: its members' identifiers in brackets, separated
+// by commas ("[btPlay,btStop]"); empty when missing.
+std::string GetSetPropByName(const TObject* Object, std::string_view Name);
 // A string or wide-string property as wide text; empty when missing.
 std::wstring GetTextPropByName(const TObject* Object, std::string_view Name);
 // The object held by a class-typed property, or null.

@@ -12,11 +12,16 @@
 #include "skin/engine/WindowText.h"
 #include "skin/frame/FramePainter.h"
 #include "skin/frame/MDIClientHook.h"
+#include "skin/frame/NCObject.h"
+#include "skin/frame/SystemMenu.h"
+#include "skin/frame/TitleActions.h"
+#include "skin/frame/TitleButtons.h"
 #include "skin/frame/ToolbarSkin.h"
 #include "skin/frame/WindowRegion.h"
 #include "skin/imaging/FrameGeometry.h"
 #include "skin/imaging/SkinSystem.h"
 #include "skin/painters/SkinControl.h"
+#include "skin/painters/SkinScrollbar.h"
 #include "skin/recognition/ControlRecognition.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
@@ -64,6 +69,9 @@ int Height(const RECT& R) {
 
 TWinSkinForm::TWinSkinForm(TComponent* AOwner)
     : TComponent(AOwner),
+      FTitleButtons(std::make_unique<TTitleButtons>(*this)),
+      FTitleActions(std::make_unique<TTitleActions>(*this)),
+      FSystemMenu(std::make_unique<TSystemMenu>(*this)),
       FCanvasWork(std::make_unique<TCanvas>()),
       FCanvasPaint(std::make_unique<TCanvas>()) {
   FDoubleClickTime = GetDoubleClickTime();
@@ -80,6 +88,8 @@ TWinSkinForm::~TWinSkinForm() {
   if (TakenOver() && IsWindow(FHandle)) ReleaseWindow();
   FreePainters();
   FHoverTimer.reset();
+  FSystemMenu->Release();
+  FTitleButtons->Clear();
   if (TSkinManage* manager = TSkinManage::Instance()) manager->ForgetFormSkinner(this);
 }
 
@@ -279,7 +289,13 @@ void TWinSkinForm::UpdateFrameMetrics() {
   FTitleHeight = m.TitleHeight;
   FRightWidth = m.RightWidth;
   FBottomHeight = m.BottomHeight;
-  // The title buttons are rebuilt here once they exist.
+  FHotObject = nullptr;
+  FTitleButtons->Build(FSkinData->Skin());
+}
+
+void TWinSkinForm::DropTitleButtons() {
+  FHotObject = nullptr;
+  FTitleButtons->Clear();
 }
 
 // ---------------------------------------------------------------------------
@@ -495,20 +511,24 @@ bool TWinSkinForm::Stage2(TMessage& M, bool& Continue) {
 }
 
 // Frame-skinned windows past activation. True when the message was dealt
-// with. Owner-drawn native menu items, the title buttons, the menu bar and
-// the system menu are not skinned yet: WM_DRAWITEM, WM_MEASUREITEM,
-// WM_WINDOWPOSCHANGING and the non-client mouse messages go to the native
-// procedure, which moves, sizes and double-clicks the window.
+// with. Owner-drawn native menu items and the menu bar are not skinned yet:
+// WM_DRAWITEM, WM_MEASUREITEM and WM_WINDOWPOSCHANGING go to the native
+// procedure.
 bool TWinSkinForm::Stage3(TMessage& M) {
   switch (M.Msg) {
-    case WM_NCCALCSIZE:   OnNcCalcSize(M);          return true;
-    case WM_NCHITTEST:    OnNcHitTest(M);           return true;
-    case WM_NCPAINT:      OnNcPaint(M);             return true;
-    case WM_NCACTIVATE:   OnNcActivate(M);          return true;
-    case SM_REPAINTFRAME: PaintNonClient(nullptr);  return true;
-    case WM_SETTEXT:      OnSetText(M);             return true;
-    case WM_SETICON:      OnSetIcon(M);             return true;
-    default:              return false;
+    case WM_NCCALCSIZE:      OnNcCalcSize(M);          return true;
+    case WM_NCHITTEST:       OnNcHitTest(M);           return true;
+    case WM_NCPAINT:         OnNcPaint(M);             return true;
+    case WM_NCACTIVATE:      OnNcActivate(M);          return true;
+    case WM_NCMOUSEMOVE:     OnTitleMouse(&TTitleActions::NcMouseMove, M);     return true;
+    case WM_NCLBUTTONDOWN:   OnTitleMouse(&TTitleActions::NcLButtonDown, M);   return true;
+    case WM_NCLBUTTONUP:     OnTitleMouse(&TTitleActions::NcLButtonUp, M);     return true;
+    case WM_NCLBUTTONDBLCLK: OnTitleMouse(&TTitleActions::NcLButtonDblClk, M); return true;
+    case WM_NCRBUTTONDOWN:   OnTitleMouse(&TTitleActions::NcRButtonDown, M);   return true;
+    case SM_REPAINTFRAME:    PaintNonClient(nullptr);  return true;
+    case WM_SETTEXT:         OnSetText(M);             return true;
+    case WM_SETICON:         OnSetIcon(M);             return true;
+    default:                 return false;
   }
 }
 
@@ -570,9 +590,8 @@ void TWinSkinForm::OnCtlColorStatic(TMessage& M) {
   M.Result = reinterpret_cast<LRESULT>(face.Get());
 }
 
-// No scroll-bar painters are attached yet, so there is none to replace.
 void TWinSkinForm::OnReplaceScrollPainter(TMessage& M) {
-  M.Result = 0;
+  M.Result = TSkinScrollbar::ReplaceFor(*this, reinterpret_cast<HWND>(M.WParam)) ? 1 : 0;
 }
 
 void TWinSkinForm::OnIsSkinned(TMessage& M) {
@@ -650,7 +669,13 @@ void TWinSkinForm::OnCommand(TMessage& M) {
 }
 
 void TWinSkinForm::OnSysCommand(TMessage& M) {
-  // Keyboard access to the skinned menu bar and system menu comes with them.
+  // Alt+Space: the skinned system menu under the caption. The native one
+  // stays shut: the system-menu bit is off while the skin paints the frame.
+  if ((M.WParam & 0xFFF0) == SC_KEYMENU && M.LParam == ' ') {
+    POINT corner{0, 0};
+    ClientToScreen(FHandle, &corner);
+    ShowSystemMenu(corner);
+  }
   switch (M.WParam & 0xFFF0) {
     case SC_MINIMIZE:
       FWindowState = wsMinimised;
@@ -729,6 +754,10 @@ void TWinSkinForm::OnNcPaint(TMessage& M) {
       PaintNonClient(nullptr);
   }
   M.Result = 0;
+}
+
+void TWinSkinForm::OnTitleMouse(bool (TTitleActions::*Handler)(TMessage&), TMessage& M) {
+  if (!((*FTitleActions).*Handler)(M)) PassOn(M);
 }
 
 void TWinSkinForm::OnNcActivate(TMessage& M) {
@@ -829,9 +858,55 @@ bool TWinSkinForm::HoverTimerEnabled() const {
   return FHoverTimer && FHoverTimer->GetEnabled();
 }
 
-// The title buttons and hints that the hover state belongs to come with
-// the title bar's objects; there is nothing under the mouse to let go yet.
-void TWinSkinForm::HoverTimerTick(TObject*) {}
+// The mouse may leave a title object for the client area or another
+// window without a non-client message saying so.
+void TWinSkinForm::HoverTimerTick(TObject*) {
+  if (!FHotObject) return;
+  if (!SkinLoaded()) {
+    FHotObject = nullptr;
+    return;
+  }
+  POINT cursor;
+  if (!GetCursorPos(&cursor)) return;
+  if (FHotObject->Contains(WindowToFramePoint(cursor))) return;
+  TNCObject* hot = FHotObject;
+  hot->MouseLeave();
+  FHotObject = nullptr;
+}
+
+void TWinSkinForm::StopHoverTimer() {
+  if (FHoverTimer) FHoverTimer->SetEnabled(false);
+}
+
+void TWinSkinForm::DropHotObject() {
+  if (FHotObject) FHotObject->State = TNCObject::osNormal;
+  FHotObject = nullptr;
+}
+
+// While a new skin is read the buttons' elements may be gone.
+bool TWinSkinForm::SkinLoaded() const {
+  return FSkinData && FSkinData->SkinLoaded();
+}
+
+TWinSysButton* TWinSkinForm::TitleButtonAt(POINT WindowPoint) const {
+  return SkinLoaded() ? FTitleButtons->ButtonAt(WindowPoint) : nullptr;
+}
+
+void TWinSkinForm::ShowSystemMenu(POINT Screen) {
+  FSystemMenu->Show(Screen);
+}
+
+void TWinSkinForm::ToggleMaximize() {
+  FTitleActions->ToggleMaximize();
+}
+
+void TWinSkinForm::ToggleMinimize() {
+  FTitleActions->ToggleMinimize();
+}
+
+void TWinSkinForm::RestoreWindow() {
+  FTitleActions->RestoreWindow();
+}
 
 void TWinSkinForm::SetSysMenuStyle(bool Remove) {
   if (FCapabilities & cpKeepSysMenu) return;
@@ -929,6 +1004,7 @@ void TWinSkinForm::ReleaseWindow() {
     ReleaseUnframed();
     return;
   }
+  FSystemMenu->Release();
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   if (TakenOver()) {
     RestoreFormWindowProc();

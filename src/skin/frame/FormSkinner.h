@@ -8,9 +8,8 @@
 // bits, colour, size) is recorded where it is changed and given back by
 // UnskinWindow.
 //
-// The title buttons, the skinned menu bar and the system menu are not
-// attached yet: their messages go to the native procedure, which moves,
-// sizes and double-clicks the window as usual.
+// The title buttons and the system menu replace the native caption
+// buttons; the skinned menu bar is not attached yet.
 
 #include <windows.h>
 
@@ -22,6 +21,7 @@
 #include "toolkit/GdiHandle.h"
 #include "toolkit/Messages.h"
 #include "toolkit/portable/Component.h"
+#include "toolkit/portable/PixelBuffer.h"
 
 class TSkinData;
 class TSkinControl;
@@ -31,6 +31,11 @@ class TToolbarSkin;
 class TTimer;
 class TCanvas;
 class TWinControl;
+class TNCObject;
+class TWinSysButton;
+class TTitleButtons;
+class TTitleActions;
+class TSystemMenu;
 
 class TWinSkinForm : public TComponent {
   FW_CLASS(TWinSkinForm)
@@ -68,7 +73,7 @@ class TWinSkinForm : public TComponent {
   void UpdateFrameMetrics();
   void ApplySkinChange();
   // Frees the title buttons (rebuilt with the frame metrics).
-  void DropTitleButtons() {}
+  void DropTitleButtons();
   // The manager's MDI-child-maximised switch reached this MDI child.
   void MDIChildMaximisedChanged(bool Maximised);
 
@@ -116,8 +121,37 @@ class TWinSkinForm : public TComponent {
   const std::wstring& CaptionSuffix() const { return FCaptionSuffix; }
   HBITMAP IconBitmap() const { return FIconBitmap.Get(); }
 
+  // The title button or menu-bar item under the mouse, if any.
+  TNCObject* HotObject() const { return FHotObject; }
+  void SetHotObject(TNCObject* Value) { FHotObject = Value; }
+  // Lets the hot object go without painting it (the frame is repainted).
+  void DropHotObject();
+
+  // The title buttons of the current skin.
+  TTitleButtons& TitleButtons() { return *FTitleButtons; }
+  // The visible title button with an action under a window-relative point.
+  TWinSysButton* TitleButtonAt(POINT WindowPoint) const;
+  // A screen point relative to the window's top-left corner.
+  POINT WindowToFramePoint(POINT Screen) const;
+  // Shows the skinned system menu at a screen point (see TSystemMenu).
+  void ShowSystemMenu(POINT Screen);
+  TSystemMenu& SystemMenu() { return *FSystemMenu; }
+  void ToggleMaximize();
+  void ToggleMinimize();
+  void RestoreWindow();
+  void StopHoverTimer();
+  void RebuildIconBitmap() { BuildIconBitmap(); }
+  HICON IconHandle() const { return FIconHandle; }
+  HMENU SystemMenuHandle() const { return FSystemMenuHandle; }
+  HWND MDIClientHandle() const { return FMDIClientHandle; }
+  bool Sizeable() const { return FSizeable; }
+  int WindowWidth() const { return FWindowWidth; }
+  // The title bar as last painted, without its buttons.
+  const TPixelBuffer& TitleBackground() const { return FTitleBackground; }
+
  private:
   friend class TFramePainter;
+  friend class TTitleActions;
 
   // Takeover steps.
   void TakeOver(TSkinData* Data);
@@ -168,6 +202,8 @@ class TWinSkinForm : public TComponent {
   void OnNcHitTest(TMessage& Message);
   void OnNcPaint(TMessage& Message);
   void OnNcActivate(TMessage& Message);
+  // A non-client mouse message for the title bar; passed on unless answered.
+  void OnTitleMouse(bool (TTitleActions::*Handler)(TMessage&), TMessage& Message);
   void OnSetText(TMessage& Message);
   void OnSetIcon(TMessage& Message);
 
@@ -186,7 +222,7 @@ class TWinSkinForm : public TComponent {
   void RestoreSize();
   void DeleteRegion();
   void RemoveRegion();
-  POINT WindowToFramePoint(POINT Screen) const;
+  bool SkinLoaded() const;
   bool IsMDIChildNotNormal() const { return FFormKind == fkMDIChild && FWindowState != wsNormal; }
 
   HWND FHandle = nullptr;
@@ -235,6 +271,11 @@ class TWinSkinForm : public TComponent {
   TBitmapHandle FIconBitmap;
   UINT FDoubleClickTime = 0;
   std::unique_ptr<TTimer> FHoverTimer;
+  TNCObject* FHotObject = nullptr;
+  std::unique_ptr<TTitleButtons> FTitleButtons;
+  std::unique_ptr<TTitleActions> FTitleActions;
+  std::unique_ptr<TSystemMenu> FSystemMenu;
+  TPixelBuffer FTitleBackground;
   HMENU FSystemMenuHandle = nullptr;
   HMENU FMainMenuHandle = nullptr;
   std::vector<TSkinControl*> FPainters;

@@ -7,6 +7,7 @@
 #include "skin/engine/SkinData.h"
 #include "skin/engine/WindowText.h"
 #include "skin/frame/FormSkinner.h"
+#include "skin/frame/TitleButtons.h"
 #include "skin/imaging/FrameGeometry.h"
 #include "skin/imaging/ImagePrimitives.h"
 #include "skin/imaging/SkinSystem.h"
@@ -89,7 +90,8 @@ void TFramePainter::PaintFrame(HDC DC) {
   }
   PaintTitleBar(DC, left, right);
   FillMenuBand(DC);
-  // The title objects under the mouse are let go here once they exist.
+  // The buttons were just drawn in their normal state.
+  F.DropHotObject();
 }
 
 void TFramePainter::PaintBorderPiece(int Index, const RECT& Rect, HDC DC, TPixelBuffer* Keep) {
@@ -126,25 +128,29 @@ void TFramePainter::PaintTitleBar(HDC DC, const TPixelBuffer& Left, const TPixel
   }
   TTitleBitmap bitmap(DC, W, bh);
   if (!bitmap.DC()) return;
+  TTitleButtons& buttons = *F.FTitleButtons;
+  buttons.UpdateVisibility();
   DrawTitleText(bitmap.DC(), pixels, bitmap.Bits(), title);
-  // The title buttons are laid out and drawn here once they exist.
+  KeepTitleBackground(bitmap.Bits(), bh);
+  buttons.Layout();
+  buttons.DrawTitle(bitmap.DC(), F.FActive != 0);
   BitBlt(DC, 0, 0, W, bh, bitmap.DC(), 0, 0, SRCCOPY);
   SetBkMode(DC, OPAQUE);
 }
 
-int TFramePainter::ButtonReserve() const {
-  int reserve = 0;
-  for (const auto& button : F.FSkinData->Skin().TitleButtons)
-    if (button && button->Align == 1 && !button->Image.Empty())
-      reserve = std::max(reserve, button->XCoord);
-  return reserve;
+// A button repainting itself alone restores what lies behind it from here.
+void TFramePainter::KeepTitleBackground(const void* Bits, int Height) {
+  GdiFlush();
+  TPixelBuffer& kept = F.FTitleBackground;
+  if (kept.Width() != W || kept.Height() != Height) kept.SetSize(W, Height);
+  std::memcpy(kept.Data(), Bits, static_cast<size_t>(W) * static_cast<size_t>(Height) * 4);
 }
 
 void TFramePainter::DrawTitleText(HDC DC, TPixelBuffer& Pixels, void* Bits, const RECT& Title) {
   const TDataSkinTitle& element = *F.FSkinData->Skin().Title;
   const TSkinColours& colours = F.FSkinData->Skin().Colours;
   const std::wstring text = F.FCaptionPrefix + ReadCaptionText(F.FHandle) + F.FCaptionSuffix;
-  F.FButtonReserve = ButtonReserve();
+  F.FButtonReserve = F.FTitleButtons->Reserve();
   HGDIOBJ oldFont = SelectObject(DC, F.FCaptionFont.Get());
   const TColor colour =
       ResolveColor(F.FActive ? colours.TitleTextActive : colours.TitleTextNoActive);
@@ -193,4 +199,6 @@ void TFramePainter::FillMenuBand(HDC DC) {
   TBrushHandle face(CreateSolidBrush(
       static_cast<COLORREF>(ResolveColor(F.FSkinData->Skin().Colours.ButtonFace) & 0xFFFFFF)));
   FillRect(DC, &band, face.Get());
+  // The buttons of a maximised MDI child stand at the band's right end.
+  F.FTitleButtons->DrawInMenuBar(DC, 0, 0);
 }

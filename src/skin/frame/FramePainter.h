@@ -25,7 +25,7 @@ class TFramePainter {
   // Draws the caption into the title bitmap (DC, with Pixels its content
   // before the text); Title is the title rectangle.
   void DrawTitleText(HDC DC, TPixelBuffer& Pixels, void* Bits, const RECT& Title);
-  int ButtonReserve() const;
+  void KeepTitleBackground(const void* Bits, int Height);
   void FillMenuBand(HDC DC);
 
   TWinSkinForm& F;

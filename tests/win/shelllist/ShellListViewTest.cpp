@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/MessagePump.h"
@@ -340,6 +342,113 @@ TEST_F(ShellListViewTest, AFileDroppedOnAFolderItemMovesThere) {
   target->Drop(data.Get(), 0, POINTL{p.x, p.y}, &effect);
   EXPECT_TRUE(Exists(Temp / "Target\\f.txt"));
   EXPECT_FALSE(Exists(Temp / "From\\f.txt"));
+}
+
+// Asks a window for its item count from another thread every 10 ms while
+// alive; keeps the longest time an answer took.
+class TAnswerWatch {
+ public:
+  explicit TAnswerWatch(HWND Wnd) : FWnd(Wnd), FThread([this] { Run(); }) {}
+  ~TAnswerWatch() { Stop(); }
+  // Answers the last question while waiting for the thread to end.
+  void Stop() {
+    FStop = true;
+    while (!FDone) PumpMessages(5);
+    if (FThread.joinable()) FThread.join();
+  }
+  DWORD LongestWait() const { return FLongest; }
+  int Answers() const { return FAnswers; }
+
+ private:
+  void Run() {
+    while (!FStop) {
+      const DWORD asked = GetTickCount();
+      DWORD_PTR count = 0;
+      if (SendMessageTimeoutA(FWnd, LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, 20000, &count)) ++FAnswers;
+      FLongest = std::max<DWORD>(FLongest, GetTickCount() - asked);
+      Sleep(10);
+    }
+    FDone = true;
+  }
+  HWND FWnd;
+  std::atomic<bool> FStop{false}, FDone{false};
+  std::atomic<DWORD> FLongest{0};
+  std::atomic<int> FAnswers{0};
+  std::thread FThread;
+};
+
+// True when each item comes no later than the next in the folder's own
+// order.
+bool InTheShellsOrder(TVintoShellListView& List) {
+  TShellFolderPtr folder = BindToFolder(List.CurrentFolder());
+  for (int i = 1; i < List.Items().Count(); ++i) {
+    LPCITEMIDLIST a = LastID(TCustomVintoShellListView::ItemIDList(List.Items().Item(i - 1)));
+    LPCITEMIDLIST b = LastID(TCustomVintoShellListView::ItemIDList(List.Items().Item(i)));
+    if (static_cast<short>(HRESULT_CODE(folder->CompareIDs(0, a, b))) > 0) return false;
+  }
+  return true;
+}
+
+TEST_F(ShellListViewTest, AFolderOfThousandsFillsInOrderWhileTheWindowKeepsAnswering) {
+  constexpr int kFiles = 4000;
+  for (int i = 0; i < kFiles; ++i) Temp.MakeFile("f" + std::to_string(i * 7919 % kFiles) + ".txt");
+  Temp.MakeFolder("zz folder");
+  Temp.MakeFolder("Alpha");
+  TAnswerWatch watch(List->WindowHandle());
+  // A short first slice, so that a fast machine too has the rest go on
+  // from the message loop.
+  List->SetFirstFillSlice(5);
+  List->SetRootFolder(Temp.Path());
+  ASSERT_TRUE(List->Populating());
+  EXPECT_EQ(List->GetCursor(), crAppStart);
+  EXPECT_EQ(Log.After, 0);
+  ASSERT_TRUE(PumpUntil([&] { return Log.After == 1; }, 120000));
+  watch.Stop();
+  EXPECT_FALSE(List->Populating());
+  EXPECT_EQ(List->GetCursor(), crDefault);
+  EXPECT_EQ(Log.Before, 1);
+  ASSERT_EQ(List->Items().Count(), kFiles + 2);
+  EXPECT_TRUE(InTheShellsOrder(*List));
+  EXPECT_EQ(List->Items().Item(0)->GetCaption(), "Alpha");
+  EXPECT_EQ(List->Items().Item(1)->GetCaption(), "zz folder");
+  // Answered all along, and never kept waiting as long as a slice or two.
+  EXPECT_GT(watch.Answers(), 3);
+  EXPECT_LT(watch.LongestWait(), 3000u);
+  // The details of an item are read when it is shown.
+  TListItem* last = List->Items().Item(kFiles + 1);
+  EXPECT_EQ(ShownText(last, 1), "1 KB");
+  EXPECT_EQ(last->GetSubItems().size(), 3u);
+}
+
+TEST_F(ShellListViewTest, AFillReplacedMidwayEndsAndTheNewFolderIsShown) {
+  // Two folders: a folder read once is read faster the next time.
+  for (const char* folder : {"many", "more"}) {
+    Temp.MakeFolder(folder);
+    for (int i = 0; i < 3000; ++i)
+      Temp.MakeFile(std::string(folder) + "\\m" + std::to_string(i) + ".txt");
+  }
+  Temp.MakeFolder("few");
+  Temp.MakeFile("few\\only.txt");
+  // However fast the machine, the fills go on from the message loop.
+  List->SetFirstFillSlice(1);
+  List->SetRootFolder(Temp / "many");
+  ASSERT_TRUE(List->Populating());
+  List->SetRootFolder(Temp / "few");
+  EXPECT_FALSE(List->Populating());
+  EXPECT_EQ(Log.Before, 2);
+  EXPECT_EQ(Log.After, 2);
+  EXPECT_EQ(Captions(), std::vector<std::string>{"only.txt"});
+  PumpMessages(200);
+  EXPECT_EQ(Captions(), std::vector<std::string>{"only.txt"});
+  EXPECT_EQ(Log.After, 2);
+
+  // A list that goes while it fills leaves nothing behind that runs on.
+  List->SetRootFolder(Temp / "more");
+  ASSERT_TRUE(List->Populating());
+  delete List;
+  List = nullptr;
+  PumpMessages(200);
+  EXPECT_EQ(Log.After, 2);
 }
 
 }  // namespace

@@ -7,26 +7,8 @@
 #include "skin/archive/SkinArchiveBuilder.h"
 #include "skin/archive/SkinStream.h"
 #include "toolkit/portable/BmpEncoder.h"
-#include "toolkit/portable/FormParser.h"
 
 namespace {
-
-std::string_view FormResource(const char* Name) {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC resource = FindResourceA(module, Name, MAKEINTRESOURCEA(10));
-  HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data) return {};
-  return {static_cast<const char*>(data), SizeofResource(module, resource)};
-}
-
-const TFormProperty* FindSkinStream(const TFormObject& Object) {
-  for (const TFormProperty& p : Object.Properties)
-    if (p.Name == "SkinStream") return &p;
-  for (const TFormObject& child : Object.Children)
-    if (const TFormProperty* found = FindSkinStream(child)) return found;
-  return nullptr;
-}
 
 void AddImage(TSkinArchiveBuilder& Builder, std::string& Ini, const char* Side,
               const TPixelBuffer& Image, int Frames, int Trans) {
@@ -40,17 +22,6 @@ void AddImage(TSkinArchiveBuilder& Builder, std::string& Ini, const char* Side,
 
 }  // namespace
 
-const TBytes& ProgramSkin() {
-  static const TBytes blob = [] {
-    TBytes result;
-    const TFormObject form = ParseFormDescription(FormResource("TFORM1"));
-    if (const TFormProperty* stream = FindSkinStream(form))
-      SkinStream::Read(stream->Value.Bytes, result);
-    return result;
-  }();
-  return blob;
-}
-
 TBytes MakeSkin(const TTestSkinImages& Images) {
   TSkinArchiveBuilder builder;
   std::string ini = "[TitlebarSkin]\r\nSkinName=Test\r\n[Personality]\r\n";
@@ -62,6 +33,8 @@ TBytes MakeSkin(const TTestSkinImages& Images) {
   ini += "InActiveTextR=10\r\nInActiveTextG=250\r\nInActiveTextB=250\r\n";
   ini += Images.ExtraPersonality;
   ini += "[Colours]\r\nTitleTextActive=250 250 10\r\nTitleTextNoActive=10 250 250\r\n";
+  ini += Images.ExtraSections;
+  for (const auto& [name, image] : Images.Extra) builder.Add(name, BmpEncoder::Encode24(image));
   builder.Add("skin.ini", TBytes(ini.begin(), ini.end()));
   return builder.BuildCompressed();
 }
@@ -216,4 +189,77 @@ void DragWithMouse(POINT From, POINT To) {
   PumpUntil([&] { return done.load(); }, 10000);
   input.join();
   PumpMessages(80);
+}
+
+namespace {
+
+LRESULT CALLBACK FrameProc(HWND W, UINT M, WPARAM P, LPARAM L) {
+  HWND client = FindWindowExA(W, nullptr, "MDIClient", nullptr);
+  return DefFrameProcA(W, client, M, P, L);
+}
+
+LRESULT CALLBACK ChildProc(HWND W, UINT M, WPARAM P, LPARAM L) {
+  return DefMDIChildProcA(W, M, P, L);
+}
+
+void RegisterMDIClasses() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  WNDCLASSA wc{};
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+  wc.lpfnWndProc = FrameProc;
+  wc.lpszClassName = "FwTestMDIFrame";
+  RegisterClassA(&wc);
+  wc.lpfnWndProc = ChildProc;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = "FwTestMDIChild";
+  RegisterClassA(&wc);
+}
+
+}  // namespace
+
+TMDIFrame::TMDIFrame(bool WithMenu) {
+  RegisterMDIClasses();
+  HMENU menu = nullptr;
+  if (WithMenu) {
+    menu = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, 1, "&New");
+    AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  }
+  Frame = CreateWindowExA(0, "FwTestMDIFrame", "MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                          60, 60, 640, 440, nullptr, menu, GetModuleHandleA(nullptr), nullptr);
+  CLIENTCREATESTRUCT ccs{nullptr, 100};
+  Client = CreateWindowExA(0, "MDIClient", nullptr,
+                           WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                           600, 400, Frame, nullptr, GetModuleHandleA(nullptr), &ccs);
+}
+
+void TMDIFrame::Show() {
+  ShowWindow(Frame, SW_SHOW);
+  SetForegroundWindow(Frame);
+  PumpMessages(50);
+}
+
+TMDIFrame::~TMDIFrame() {
+  DestroyWindow(Frame);
+  PumpMessages(20);
+}
+
+HWND TMDIFrame::NewChild(const char* Title, DWORD Style) {
+  MDICREATESTRUCTA mcs{};
+  mcs.szClass = "FwTestMDIChild";
+  mcs.szTitle = Title;
+  mcs.hOwner = GetModuleHandleA(nullptr);
+  mcs.x = mcs.y = CW_USEDEFAULT;
+  mcs.cx = 260;
+  mcs.cy = 180;
+  mcs.style = Style;
+  HWND child = reinterpret_cast<HWND>(
+      SendMessageA(Client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+  PumpMessages(50);
+  return child;
 }

@@ -9,9 +9,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/MessagePump.h"
+#include "common/ProgramSkin.h"
 #include "skin/archive/Bytes.h"
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinManager.h"
@@ -19,8 +21,6 @@
 #include "toolkit/Form.h"
 #include "toolkit/portable/PixelBuffer.h"
 
-// The compressed skin the program embeds.
-const TBytes& ProgramSkin();
 
 // A skin of four borders and a caption, every image given here (empty ones
 // are left out of the definition).
@@ -29,6 +29,8 @@ struct TTestSkinImages {
   int LeftFrames = 2, RightFrames = 2, TopFrames = 2, BottomFrames = 2;
   int Trans = 1;
   std::string ExtraPersonality;  // more lines of the [Personality] section
+  std::string ExtraSections;     // more sections after the others
+  std::vector<std::pair<std::string, TPixelBuffer>> Extra;  // more images, by file name
 };
 TBytes MakeSkin(const TTestSkinImages& Images);
 // Borders of the given widths, opaque, in two frames: frame 1 ActiveColour,
@@ -83,3 +85,15 @@ POINT ClientOffset(HWND Window);
 void MouseMoveTo(int X, int Y);
 void MouseButton(bool Down);
 void DragWithMouse(POINT From, POINT To);
+
+// An MDI frame of the system's own classes with its client; with a menu
+// bar when WithMenu.
+class TMDIFrame {
+ public:
+  explicit TMDIFrame(bool WithMenu = false);
+  ~TMDIFrame();
+  void Show();
+  HWND NewChild(const char* Title, DWORD Style = 0);
+  HWND Frame = nullptr;
+  HWND Client = nullptr;
+};
