@@ -689,6 +689,17 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_SETCURSOR:
       HandleSetCursor(Message);
       return;
+    case WM_NCHITTEST:
+      // A group box lets the mouse through to its parent, but not where a
+      // windowless child of its own (a speed button) lies.
+      DefaultHandler(Message);
+      if (Message.Result == HTTRANSPARENT && HasGraphicChildren()) {
+        POINT p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+        ::ScreenToClient(FHandle, &p);
+        TControl* child = ControlAtPos(p);
+        if (child && !dynamic_cast<TWinControl*>(child)) Message.Result = HTCLIENT;
+      }
+      return;
     case WM_MOUSELEAVE:
       FTrackingLeave = false;
       SetMouseControl(nullptr);
