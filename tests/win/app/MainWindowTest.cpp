@@ -124,9 +124,8 @@ TEST(MainWindow, LayoutCaptionAndSettings) {
   // The program's skin travels in the form and is loaded with it.
   TSkinData* skin = form->SkinData1;
   ASSERT_NE(skin, nullptr);
-  // Shipped switched off until the skinned title bar has its buttons: a
-  // skinned window without them cannot be closed with the mouse.
-  EXPECT_FALSE(skin->GetActive());
+  // Shipped switched on.
+  EXPECT_TRUE(skin->GetActive());
   EXPECT_EQ(skin->GetDisableTag(), 99);
   EXPECT_TRUE(skin->GetSkinControls() == TSkinData::DefaultSkinControls());
   EXPECT_EQ(skin->GetSkin3rd().size(), 117u);
