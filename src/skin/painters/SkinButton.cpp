@@ -15,9 +15,6 @@ const TClassInfo& TSkinButton::StaticClass() {
 
 namespace {
 
-// The Tag by which a control asks for its parent's image behind it.
-constexpr int kParentBackgroundTag = 5555;
-
 bool StartsWith(const std::string& Text, const char* Prefix) {
   return Text.rfind(Prefix, 0) == 0;
 }

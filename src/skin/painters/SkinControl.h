@@ -41,6 +41,8 @@ class TSkinControl : public TComponent {
   static constexpr int kCreated = 0;
   static constexpr int kLive = 1;
   static constexpr int kWindowDestroyed = 6;
+  // The Tag by which a control asks for its parent's image behind it.
+  static constexpr int kParentBackgroundTag = 5555;
 
   // The virtual operations, in their slot order.
   explicit TSkinControl(TComponent* AOwner);

@@ -15,8 +15,6 @@ const TClassInfo& TSkinSpeedButton::StaticClass() {
 
 namespace {
 
-constexpr int kParentBackgroundTag = 5555;
-
 bool PublishedTrue(const TObject* Object, const char* Name) {
   return LowerAscii(GetEnumPropByName(Object, Name)) == "true";
 }
