@@ -4,6 +4,7 @@
 #include "skin/painters/SkinBitButton.h"
 #include "skin/painters/SkinButton.h"
 #include "skin/painters/SkinControl.h"
+#include "skin/painters/SkinHeader.h"
 #include "skin/painters/SkinListView.h"
 #include "skin/painters/SkinMP.h"
 #include "skin/painters/SkinMenuButton.h"
@@ -82,7 +83,7 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkTab31, "TSkinTab31"},
     {TPainterKind::pkTabSheet, "TSkinTabSheet"},
     {TPainterKind::pkAdvPage, "TSkinAdvPage"},
-    {TPainterKind::pkHeader, "TSkinHeader"},
+    {TPainterKind::pkHeader, "TSkinHeader", Create<TSkinHeader>},
     {TPainterKind::pkTrackBar, "TSkinTrackBar"},
     {TPainterKind::pkUpDown, "TSkinUpDown"},
     {TPainterKind::pkStatusBar, "TSkinStatusBar"},
