@@ -14,6 +14,7 @@
 #include "skin/painters/SkinScrollbarH.h"
 #include "skin/painters/SkinSizer.h"
 #include "skin/painters/SkinSpeedButton.h"
+#include "skin/painters/SkinStatusBar.h"
 #include "skin/painters/SkinTab.h"
 #include "skin/painters/SkinTabBtn.h"
 #include "skin/painters/SkinStatusBar.h"
