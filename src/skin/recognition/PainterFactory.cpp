@@ -3,6 +3,7 @@
 #include "skin/frame/FormSkinner.h"
 #include "skin/painters/SkinBitButton.h"
 #include "skin/painters/SkinButton.h"
+#include "skin/painters/SkinEdit.h"
 #include "skin/painters/SkinControl.h"
 #include "skin/painters/SkinListView.h"
 #include "skin/painters/SkinMP.h"
@@ -12,6 +13,7 @@
 #include "skin/painters/SkinScrollbarH.h"
 #include "skin/painters/SkinSizer.h"
 #include "skin/painters/SkinSpeedButton.h"
+#include "skin/painters/SkinUpDown.h"
 #include "toolkit/Control.h"
 #include "toolkit/WinControl.h"
 
@@ -84,11 +86,11 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkAdvPage, "TSkinAdvPage"},
     {TPainterKind::pkHeader, "TSkinHeader"},
     {TPainterKind::pkTrackBar, "TSkinTrackBar"},
-    {TPainterKind::pkUpDown, "TSkinUpDown"},
+    {TPainterKind::pkUpDown, "TSkinUpDown", Create<TSkinUpDown>},
     {TPainterKind::pkStatusBar, "TSkinStatusBar"},
     {TPainterKind::pkProgress, "TSkinProgress"},
     {TPainterKind::pkComBox, "TSkinComBox"},
-    {TPainterKind::pkEdit, "TSkinEdit"},
+    {TPainterKind::pkEdit, "TSkinEdit", Create<TSkinEdit>},
     {TPainterKind::pkDateTime, "TSkinDateTime"},
     {TPainterKind::pkScrollbar, "TSkinScrollbar", CreateInMode<TSkinScrollbar>, AttachScrollBars},
     {TPainterKind::pkListView, "TSkinListView", CreateInMode<TSkinListView>, AttachScrollBars},
