@@ -3,6 +3,7 @@
 #include "skin/frame/FormSkinner.h"
 #include "skin/painters/SkinBitButton.h"
 #include "skin/painters/SkinButton.h"
+#include "skin/painters/SkinComBox.h"
 #include "skin/painters/SkinEdit.h"
 #include "skin/painters/SkinControl.h"
 #include "skin/painters/SkinListView.h"
@@ -89,7 +90,7 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkUpDown, "TSkinUpDown", Create<TSkinUpDown>},
     {TPainterKind::pkStatusBar, "TSkinStatusBar"},
     {TPainterKind::pkProgress, "TSkinProgress"},
-    {TPainterKind::pkComBox, "TSkinComBox"},
+    {TPainterKind::pkComBox, "TSkinComBox", Create<TSkinComBox>},
     {TPainterKind::pkEdit, "TSkinEdit", Create<TSkinEdit>},
     {TPainterKind::pkDateTime, "TSkinDateTime"},
     {TPainterKind::pkScrollbar, "TSkinScrollbar", CreateInMode<TSkinScrollbar>, AttachScrollBars},
