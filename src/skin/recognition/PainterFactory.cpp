@@ -4,6 +4,7 @@
 #include "skin/painters/SkinBitButton.h"
 #include "skin/painters/SkinButton.h"
 #include "skin/painters/SkinComBox.h"
+#include "skin/painters/SkinDateTime.h"
 #include "skin/painters/SkinEdit.h"
 #include "skin/painters/SkinControl.h"
 #include "skin/painters/SkinListView.h"
@@ -92,7 +93,7 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkProgress, "TSkinProgress"},
     {TPainterKind::pkComBox, "TSkinComBox", Create<TSkinComBox>},
     {TPainterKind::pkEdit, "TSkinEdit", Create<TSkinEdit>},
-    {TPainterKind::pkDateTime, "TSkinDateTime"},
+    {TPainterKind::pkDateTime, "TSkinDateTime", Create<TSkinDateTime>},
     {TPainterKind::pkScrollbar, "TSkinScrollbar", CreateInMode<TSkinScrollbar>, AttachScrollBars},
     {TPainterKind::pkListView, "TSkinListView", CreateInMode<TSkinListView>, AttachScrollBars},
     {TPainterKind::pkScControl, "TSkinScControl", Create<TSkinScControl>, AttachScrollBarControl},
