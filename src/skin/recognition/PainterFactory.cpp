@@ -1,12 +1,14 @@
 #include "skin/recognition/PainterFactory.h"
 
 #include "skin/frame/FormSkinner.h"
+#include "skin/painters/SkinAdvPage.h"
 #include "skin/painters/SkinBitButton.h"
 #include "skin/painters/SkinButton.h"
 #include "skin/painters/SkinComBox.h"
 #include "skin/painters/SkinDateTime.h"
 #include "skin/painters/SkinEdit.h"
 #include "skin/painters/SkinControl.h"
+#include "skin/painters/SkinHeader.h"
 #include "skin/painters/SkinListView.h"
 #include "skin/painters/SkinMP.h"
 #include "skin/painters/SkinMenuButton.h"
@@ -15,6 +17,10 @@
 #include "skin/painters/SkinScrollbarH.h"
 #include "skin/painters/SkinSizer.h"
 #include "skin/painters/SkinSpeedButton.h"
+#include "skin/painters/SkinStatusBar.h"
+#include "skin/painters/SkinTab.h"
+#include "skin/painters/SkinTab31.h"
+#include "skin/painters/SkinTabBtn.h"
 #include "skin/painters/SkinUpDown.h"
 #include "toolkit/Control.h"
 #include "toolkit/WinControl.h"
@@ -81,15 +87,15 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkBox, "TSkinBox"},
     {TPainterKind::pkBoxH, "TSkinBoxH"},
     {TPainterKind::pkObjImage, "TSkinObjImage"},
-    {TPainterKind::pkTab, "TSkinTab"},
-    {TPainterKind::pkTabBtn, "TSkinTabBtn"},
-    {TPainterKind::pkTab31, "TSkinTab31"},
+    {TPainterKind::pkTab, "TSkinTab", CreateInMode<TSkinTab>},
+    {TPainterKind::pkTabBtn, "TSkinTabBtn", Create<TSkinTabBtn>},
+    {TPainterKind::pkTab31, "TSkinTab31", Create<TSkinTab31>},
     {TPainterKind::pkTabSheet, "TSkinTabSheet"},
-    {TPainterKind::pkAdvPage, "TSkinAdvPage"},
-    {TPainterKind::pkHeader, "TSkinHeader"},
+    {TPainterKind::pkAdvPage, "TSkinAdvPage", Create<TSkinAdvPage>},
+    {TPainterKind::pkHeader, "TSkinHeader", Create<TSkinHeader>},
     {TPainterKind::pkTrackBar, "TSkinTrackBar"},
     {TPainterKind::pkUpDown, "TSkinUpDown", Create<TSkinUpDown>},
-    {TPainterKind::pkStatusBar, "TSkinStatusBar"},
+    {TPainterKind::pkStatusBar, "TSkinStatusBar", Create<TSkinStatusBar>},
     {TPainterKind::pkProgress, "TSkinProgress"},
     {TPainterKind::pkComBox, "TSkinComBox", Create<TSkinComBox>},
     {TPainterKind::pkEdit, "TSkinEdit", Create<TSkinEdit>},
