@@ -4,11 +4,13 @@
 #include "skin/painters/SkinAdvPage.h"
 #include "skin/painters/SkinBitButton.h"
 #include "skin/painters/SkinButton.h"
+#include "skin/painters/SkinCheckBox.h"
 #include "skin/painters/SkinControl.h"
 #include "skin/painters/SkinHeader.h"
 #include "skin/painters/SkinListView.h"
 #include "skin/painters/SkinMP.h"
 #include "skin/painters/SkinMenuButton.h"
+#include "skin/painters/SkinRadioButton.h"
 #include "skin/painters/SkinScControl.h"
 #include "skin/painters/SkinScrollbar.h"
 #include "skin/painters/SkinScrollbarH.h"
@@ -77,8 +79,8 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkSpeedButton, "TSkinSpeedButton", Create<TSkinSpeedButton>},
     {TPainterKind::pkMenuButton, "TSkinMenuButton", Create<TSkinMenuButton>},
     {TPainterKind::pkMediaPlayer, "TSkinMP", Create<TSkinMP>},
-    {TPainterKind::pkCheckBox, "TSkinCheckBox"},
-    {TPainterKind::pkRadioButton, "TSkinRadioButton"},
+    {TPainterKind::pkCheckBox, "TSkinCheckBox", Create<TSkinCheckBox>},
+    {TPainterKind::pkRadioButton, "TSkinRadioButton", Create<TSkinRadioButton>},
     {TPainterKind::pkGroupBox, "TSkinGroupBox"},
     {TPainterKind::pkBox, "TSkinBox"},
     {TPainterKind::pkBoxH, "TSkinBoxH"},
