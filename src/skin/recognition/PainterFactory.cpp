@@ -4,6 +4,7 @@
 #include "skin/painters/SkinAdvPage.h"
 #include "skin/painters/SkinBitButton.h"
 #include "skin/painters/SkinButton.h"
+#include "skin/painters/SkinCheckBox.h"
 #include "skin/painters/SkinComBox.h"
 #include "skin/painters/SkinDateTime.h"
 #include "skin/painters/SkinEdit.h"
@@ -12,6 +13,7 @@
 #include "skin/painters/SkinListView.h"
 #include "skin/painters/SkinMP.h"
 #include "skin/painters/SkinMenuButton.h"
+#include "skin/painters/SkinRadioButton.h"
 #include "skin/painters/SkinScControl.h"
 #include "skin/painters/SkinScrollbar.h"
 #include "skin/painters/SkinScrollbarH.h"
@@ -81,8 +83,8 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkSpeedButton, "TSkinSpeedButton", Create<TSkinSpeedButton>},
     {TPainterKind::pkMenuButton, "TSkinMenuButton", Create<TSkinMenuButton>},
     {TPainterKind::pkMediaPlayer, "TSkinMP", Create<TSkinMP>},
-    {TPainterKind::pkCheckBox, "TSkinCheckBox"},
-    {TPainterKind::pkRadioButton, "TSkinRadioButton"},
+    {TPainterKind::pkCheckBox, "TSkinCheckBox", Create<TSkinCheckBox>},
+    {TPainterKind::pkRadioButton, "TSkinRadioButton", Create<TSkinRadioButton>},
     {TPainterKind::pkGroupBox, "TSkinGroupBox"},
     {TPainterKind::pkBox, "TSkinBox"},
     {TPainterKind::pkBoxH, "TSkinBoxH"},
