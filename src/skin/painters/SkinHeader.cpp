@@ -75,6 +75,11 @@ bool TSkinHeader::BeforeMessage(TMessage& Message) {
       if (!Element()) return true;
       PaintWholeWindow(Message);
       return false;
+    case WM_PRINTCLIENT:
+      // Printed as it is shown (the system's animations print windows).
+      if (!Element() || !Message.WParam) return true;
+      PaintWholeWindow(Message);
+      return false;
     case WM_ERASEBKGND:
       if (!Element()) return true;
       Message.Result = 1;
@@ -128,7 +133,11 @@ void TSkinHeader::Paint(HDC DC, const RECT& Rect) {
   int right = Rect.left;
   for (int i = 0; i < count; ++i) {
     RECT section{};
-    if (!SendMessageW(FHandle, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&section))) continue;
+    if (!SendMessageW(FHandle, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&section))) {
+      // Kept in its place, so that the list stays in section order.
+      FSectionRects.push_back(RECT{});
+      continue;
+    }
     DrawSection(canvas, i, section, images, font, textColour);
     RECT stored = section;
     InflateRect(&stored, -3, 0);

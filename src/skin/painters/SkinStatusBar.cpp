@@ -71,6 +71,11 @@ bool TSkinStatusBar::BeforeMessage(TMessage& Message) {
       if (!Element()) return true;
       PaintWholeWindow(Message);
       return false;
+    case WM_PRINTCLIENT:
+      // Printed as it is shown (the system's animations print windows).
+      if (!Element() || !Message.WParam) return true;
+      PaintWholeWindow(Message);
+      return false;
     case WM_ERASEBKGND:
       if (!Element()) return true;
       Message.Result = 1;

@@ -110,6 +110,11 @@ bool TSkinTab::BeforeMessage(TMessage& Message) {
       if (!CanDraw()) return true;
       PaintWholeWindow(Message);
       return false;
+    case WM_PRINTCLIENT:
+      // Printed as it is shown (the system's animations print windows).
+      if (!CanDraw() || !Message.WParam) return true;
+      PaintWholeWindow(Message);
+      return false;
     case WM_ERASEBKGND:
       if (!CanDraw()) return true;
       Message.Result = 1;
@@ -364,7 +369,9 @@ void TSkinTab::FindScrollArrows() {
     FScrollArrows = child;
     break;
   }
-  if (!FScrollArrows || SendMessageW(FScrollArrows, SM_ISSKINNED, 0, 0) == 1) return;
+  // A painter of a bare window belongs to the form skinner.
+  if (!FScrollArrows || !FFormSkinner || SendMessageW(FScrollArrows, SM_ISSKINNED, 0, 0) == 1)
+    return;
   TPainterTarget target;
   target.FormSkinner = FFormSkinner;
   target.SkinData = FSkinData;

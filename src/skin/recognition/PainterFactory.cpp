@@ -7,6 +7,9 @@
 #include "skin/painters/SkinBoxH.h"
 #include "skin/painters/SkinButton.h"
 #include "skin/painters/SkinCheckBox.h"
+#include "skin/painters/SkinComBox.h"
+#include "skin/painters/SkinDateTime.h"
+#include "skin/painters/SkinEdit.h"
 #include "skin/painters/SkinControl.h"
 #include "skin/painters/SkinGroupBox.h"
 #include "skin/painters/SkinHeader.h"
@@ -24,6 +27,7 @@
 #include "skin/painters/SkinTab31.h"
 #include "skin/painters/SkinTabBtn.h"
 #include "skin/painters/SkinTabSheet.h"
+#include "skin/painters/SkinUpDown.h"
 #include "toolkit/Control.h"
 #include "toolkit/WinControl.h"
 
@@ -96,12 +100,12 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkAdvPage, "TSkinAdvPage", Create<TSkinAdvPage>},
     {TPainterKind::pkHeader, "TSkinHeader", Create<TSkinHeader>},
     {TPainterKind::pkTrackBar, "TSkinTrackBar"},
-    {TPainterKind::pkUpDown, "TSkinUpDown"},
+    {TPainterKind::pkUpDown, "TSkinUpDown", Create<TSkinUpDown>},
     {TPainterKind::pkStatusBar, "TSkinStatusBar", Create<TSkinStatusBar>},
     {TPainterKind::pkProgress, "TSkinProgress"},
-    {TPainterKind::pkComBox, "TSkinComBox"},
-    {TPainterKind::pkEdit, "TSkinEdit"},
-    {TPainterKind::pkDateTime, "TSkinDateTime"},
+    {TPainterKind::pkComBox, "TSkinComBox", Create<TSkinComBox>},
+    {TPainterKind::pkEdit, "TSkinEdit", Create<TSkinEdit>},
+    {TPainterKind::pkDateTime, "TSkinDateTime", Create<TSkinDateTime>},
     {TPainterKind::pkScrollbar, "TSkinScrollbar", CreateInMode<TSkinScrollbar>, AttachScrollBars},
     {TPainterKind::pkListView, "TSkinListView", CreateInMode<TSkinListView>, AttachScrollBars},
     {TPainterKind::pkScControl, "TSkinScControl", Create<TSkinScControl>, AttachScrollBarControl},

@@ -218,6 +218,14 @@ TEST(SkinHeader, SectionsShowTheSkinTheHotSectionAndStayClickableAndSizeable) {
   EXPECT_EQ(frameOf(0), 1);
   EXPECT_EQ(frameOf(1), 1);
 
+  // Printed (as the system's animations do) as it is shown.
+  {
+    TMemoryCanvas printed(400, 22);
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed.DC()), PRF_CLIENT);
+    EXPECT_EQ(FrameOf(Crop(printed.Pixels(), header->SectionRect(1)), element, element.Image, face),
+              1);
+  }
+
   // Switched off, the header draws itself again.
   form.Data().SetActive(false);
   ASSERT_TRUE(form.Window().WaitUnskinned());

@@ -151,6 +151,16 @@ TEST(SkinTab, TabsAlongOtherEdgesFaceThePane) {
   EXPECT_EQ(below.Frame(1, TFacing::Down), below.SelectedFrame());
   EXPECT_EQ(below.Frame(0, TFacing::Down), TSkinTab::tfNormal);
   EXPECT_EQ(bottomPainter->PaneRect().bottom, TabRectOf(below.Window, 0).top + 1);
+  // Scroll arrows of a row that does not fit get a painter of their own.
+  bottom->SetTabs({"One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine"});
+  PumpMessages(50);
+  ASSERT_NE(bottomPainter->ScrollArrows(), nullptr);
+  if (PainterBuilt(TPainterKind::pkUpDown))
+    EXPECT_EQ(SendMessageA(bottomPainter->ScrollArrows(), SM_ISSKINNED, 0, 0), 1);
+  bottom->SetTabs({"One", "Two"});
+  bottom->SetTabIndex(1);
+  PumpMessages(50);
+
   const TTabsView beside{left->WindowHandle(), element, face};
   EXPECT_EQ(beside.Frame(0, TFacing::Left), beside.SelectedFrame());
   EXPECT_EQ(beside.Frame(1, TFacing::Left), TSkinTab::tfNormal);
