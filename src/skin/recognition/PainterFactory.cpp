@@ -3,12 +3,15 @@
 #include "skin/frame/FormSkinner.h"
 #include "skin/painters/SkinAdvPage.h"
 #include "skin/painters/SkinBitButton.h"
+#include "skin/painters/SkinBox.h"
+#include "skin/painters/SkinBoxH.h"
 #include "skin/painters/SkinButton.h"
 #include "skin/painters/SkinCheckBox.h"
 #include "skin/painters/SkinComBox.h"
 #include "skin/painters/SkinDateTime.h"
 #include "skin/painters/SkinEdit.h"
 #include "skin/painters/SkinControl.h"
+#include "skin/painters/SkinGroupBox.h"
 #include "skin/painters/SkinHeader.h"
 #include "skin/painters/SkinListView.h"
 #include "skin/painters/SkinMP.h"
@@ -23,6 +26,7 @@
 #include "skin/painters/SkinTab.h"
 #include "skin/painters/SkinTab31.h"
 #include "skin/painters/SkinTabBtn.h"
+#include "skin/painters/SkinTabSheet.h"
 #include "skin/painters/SkinUpDown.h"
 #include "toolkit/Control.h"
 #include "toolkit/WinControl.h"
@@ -85,14 +89,14 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkMediaPlayer, "TSkinMP", Create<TSkinMP>},
     {TPainterKind::pkCheckBox, "TSkinCheckBox", Create<TSkinCheckBox>},
     {TPainterKind::pkRadioButton, "TSkinRadioButton", Create<TSkinRadioButton>},
-    {TPainterKind::pkGroupBox, "TSkinGroupBox"},
-    {TPainterKind::pkBox, "TSkinBox"},
-    {TPainterKind::pkBoxH, "TSkinBoxH"},
+    {TPainterKind::pkGroupBox, "TSkinGroupBox", Create<TSkinGroupBox>},
+    {TPainterKind::pkBox, "TSkinBox", Create<TSkinBox>},
+    {TPainterKind::pkBoxH, "TSkinBoxH", Create<TSkinBoxH>},
     {TPainterKind::pkObjImage, "TSkinObjImage"},
     {TPainterKind::pkTab, "TSkinTab", CreateInMode<TSkinTab>},
     {TPainterKind::pkTabBtn, "TSkinTabBtn", Create<TSkinTabBtn>},
     {TPainterKind::pkTab31, "TSkinTab31", Create<TSkinTab31>},
-    {TPainterKind::pkTabSheet, "TSkinTabSheet"},
+    {TPainterKind::pkTabSheet, "TSkinTabSheet", Create<TSkinTabSheet>},
     {TPainterKind::pkAdvPage, "TSkinAdvPage", Create<TSkinAdvPage>},
     {TPainterKind::pkHeader, "TSkinHeader", Create<TSkinHeader>},
     {TPainterKind::pkTrackBar, "TSkinTrackBar"},
