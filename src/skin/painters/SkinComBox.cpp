@@ -211,7 +211,9 @@ void TSkinComBox::AfterMessage(TMessage& Message) {
       break;
     case WM_DRAWITEM:
     case WM_NCPAINT:
-      Repaint();
+      // Painted in turn with the other windows, not at once: a dialog's
+      // label may overlap the combo box and must not be painted after it.
+      InvalidateRect(FHandle, nullptr, FALSE);
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
