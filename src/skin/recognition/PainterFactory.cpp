@@ -16,6 +16,7 @@
 #include "skin/painters/SkinListView.h"
 #include "skin/painters/SkinMP.h"
 #include "skin/painters/SkinMenuButton.h"
+#include "skin/painters/SkinProgress.h"
 #include "skin/painters/SkinRadioButton.h"
 #include "skin/painters/SkinScControl.h"
 #include "skin/painters/SkinScrollbar.h"
@@ -27,6 +28,7 @@
 #include "skin/painters/SkinTab31.h"
 #include "skin/painters/SkinTabBtn.h"
 #include "skin/painters/SkinTabSheet.h"
+#include "skin/painters/SkinTrackBar.h"
 #include "skin/painters/SkinUpDown.h"
 #include "toolkit/Control.h"
 #include "toolkit/WinControl.h"
@@ -99,10 +101,10 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkTabSheet, "TSkinTabSheet", Create<TSkinTabSheet>},
     {TPainterKind::pkAdvPage, "TSkinAdvPage", Create<TSkinAdvPage>},
     {TPainterKind::pkHeader, "TSkinHeader", Create<TSkinHeader>},
-    {TPainterKind::pkTrackBar, "TSkinTrackBar"},
+    {TPainterKind::pkTrackBar, "TSkinTrackBar", Create<TSkinTrackBar>},
     {TPainterKind::pkUpDown, "TSkinUpDown", Create<TSkinUpDown>},
     {TPainterKind::pkStatusBar, "TSkinStatusBar", Create<TSkinStatusBar>},
-    {TPainterKind::pkProgress, "TSkinProgress"},
+    {TPainterKind::pkProgress, "TSkinProgress", Create<TSkinProgress>},
     {TPainterKind::pkComBox, "TSkinComBox", Create<TSkinComBox>},
     {TPainterKind::pkEdit, "TSkinEdit", Create<TSkinEdit>},
     {TPainterKind::pkDateTime, "TSkinDateTime", Create<TSkinDateTime>},
