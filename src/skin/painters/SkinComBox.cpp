@@ -108,6 +108,14 @@ void TSkinComBox::FreeCompanions() {
   delete std::exchange(FSimpleListPainter, nullptr);
 }
 
+// The lists' painters are not in the form skinner's list: they hear of a
+// new skin from here.
+void TSkinComBox::SkinChanged() {
+  TSkinControl::SkinChanged();
+  if (FListPainter) FListPainter->SkinChanged();
+  if (FSimpleListPainter) FSimpleListPainter->SkinChanged();
+}
+
 void TSkinComBox::Notification(TComponent* AComponent, TOperation Operation) {
   TSkinControl::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
