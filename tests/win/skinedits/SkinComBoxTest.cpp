@@ -208,6 +208,20 @@ TEST(SkinComBox, TheButtonStylesAndTheMirroredButton) {
     combo->SetEnabled(false);
     PumpMessages(40);
     EXPECT_EQ(PixelOf(wnd, width - 2 - w / 2, height / 2), kGrey);
+
+    // With the button at the left, the mirrored image in the same state.
+    HWND left = CreateWindowExA(WS_EX_LEFTSCROLLBAR, "COMBOBOX", "",
+                                WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 20, 60, 150,
+                                200, form.Form(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    gSystemCombo = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(left, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonAtTheLeft)));
+    TWinSkinForm* skinner = form.Skinned.Skinner();
+    auto* painter = new TSkinComBox(skinner);
+    painter->AttachToWindow(left, form.Skinned.Data, skinner, &skinner->CanvasWork());
+    RedrawNow(left);
+    EXPECT_EQ(PixelOf(left, 2 + w / 2, height / 2), kBlue);
+    EXPECT_NE(PixelOf(left, width - 2 - w / 2, height / 2), kBlue);
+    DestroyWindow(left);
   }
   // Style 1, the flat look: a one-pixel frame in the shadow colour, darker
   // under the mouse, the button one pixel inside it.
@@ -262,7 +276,9 @@ TEST(SkinComBox, TheButtonStylesAndTheMirroredButton) {
     MouseMoveTo(5, 5);
     RedrawNow(form.Form());
     EXPECT_EQ(ShownSlicedFrame(kept, *skin.ComboButton), TSkinComBox::cfNormal);
-    EXPECT_EQ(ShownSlicedFrame(mirrored, *skin.SunkEdge), TSkinComBox::cfNormal);
+    // The mirrored strip holds the frames in reverse order.
+    EXPECT_EQ(ShownSlicedFrame(mirrored, *skin.SunkEdge),
+              skin.SunkEdge->FrameCount + 1 - TSkinComBox::cfNormal);
     EXPECT_EQ(ShownSlicedFrame(mirrored, *skin.ComboButton), 0);
     DestroyWindow(mirrored);
     DestroyWindow(kept);
