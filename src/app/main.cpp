@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/EmbeddedSkin.h"
 #include "app/MainForm.h"
 #include "app/SkinSwitch.h"
 #include "app/portable/CommandLine.h"
@@ -14,12 +15,36 @@
 namespace {
 
 // "/skin" on the command line, applied to the skin component of the
-// window the program opens.
-void ApplySkinOption(const TCommandLine& Options, TSkinData* Data) {
-  if (!Data || !Options.HasSkin()) return;
+// window the program opens; false when the skin named cannot be used.
+bool ApplySkinOption(const TCommandLine& Options, TSkinData* Data) {
+  if (!Data || !Options.HasSkin()) return true;
   const std::string message = ApplySkinSwitch(*Data, Options.Skin());
-  if (!message.empty())
-    Application->MessageBox(message, Application->GetTitle(), MB_OK | MB_ICONWARNING);
+  if (message.empty()) return true;
+  Application->MessageBox(message, Application->GetTitle(), MB_OK | MB_ICONWARNING);
+  return false;
+}
+
+std::string FileNameOf(const std::string& Path) {
+  const std::size_t slash = Path.find_last_of("\\/");
+  return slash == std::string::npos ? Path : Path.substr(slash + 1);
+}
+
+// The preview shows the program's own skin unless "/skin" names another
+// (or none), and says in its status bar which one it shows.
+void StartPreview(const TCommandLine& Options) {
+  TPreviewForm* preview = nullptr;
+  Application->CreateForm(preview);
+  if (!preview || !preview->SkinData1) return;
+  TSkinData& data = *preview->SkinData1;
+  data.SetSkinBuffer(EmbeddedProgramSkin());
+  if (!Options.HasSkin()) data.SetActive(true);
+  const bool named = ApplySkinOption(Options, &data);
+  if (!data.GetActive())
+    preview->ShowSkinName("No skin: the system's own look");
+  else if (Options.HasSkin() && named)
+    preview->ShowSkinName("Skin: " + FileNameOf(Options.Skin()));
+  else
+    preview->ShowSkinName("Skin: Fernwick's own");
 }
 
 }  // namespace
@@ -39,9 +64,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application->MessageBox(Text, Application->GetTitle(), MB_OK | MB_ICONWARNING);
   });
   if (options.Preview()) {
-    TPreviewForm* preview = nullptr;
-    Application->CreateForm(preview);
-    if (preview) ApplySkinOption(options, preview->SkinData1);
+    StartPreview(options);
   } else {
     TForm1* form = nullptr;
     Application->CreateForm(form);

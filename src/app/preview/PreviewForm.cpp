@@ -142,6 +142,10 @@ void TPreviewForm::FillList() {
   ListView1->Items().Item(1)->SetSelected(true);
 }
 
+void TPreviewForm::ShowSkinName(const std::string& Text) {
+  if (StatusBar1 && StatusBar1->Panels().Count() > 1) StatusBar1->Panels().Items(1).SetText(Text);
+}
+
 void TPreviewForm::SaveDialogClick(TObject*) {
   SaveDialog1->Execute();
 }

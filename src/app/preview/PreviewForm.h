@@ -46,7 +46,8 @@ class TPreviewForm : public TForm {
   TPopupMenu* PopupMenu1 = nullptr;
   TImageList* MenuImages = nullptr;
   TSaveDialog* SaveDialog1 = nullptr;
-  // Skins the window when the command line names a skin.
+  // Skins the window: with the program's own skin unless the command line
+  // names another or none.
   TSkinData* SkinData1 = nullptr;
   TButton* SaveDialogButton = nullptr;
   TButton* MessageBoxButton = nullptr;
@@ -62,6 +63,9 @@ class TPreviewForm : public TForm {
   TMenuItem* SmallIcons1 = nullptr;
   TMenuItem* List1 = nullptr;
   TMenuItem* Details1 = nullptr;
+
+  // The status bar's note of the skin shown.
+  void ShowSkinName(const std::string& Text);
 
   // The MDI window while it is open.
   TPreviewMDIForm* MDIWindow() const { return FMDIWindow; }

@@ -225,6 +225,14 @@ void TSkinData::SetSkinFile(const std::string& Value) {
   ApplySkin();
 }
 
+void TSkinData::SetSkinBuffer(const TBytes& Skin) {
+  FSkinFile.clear();
+  FSkinBuffer = Skin;
+  if (Designing()) return;
+  LoadSkin();
+  ApplySkin();
+}
+
 void TSkinData::ApplySkin() {
   if (Designing() || Reading()) return;
   const bool existed = TSkinManage::Instance() != nullptr;

@@ -92,6 +92,9 @@ class TSkinData : public TComponent {
   // Loads the skin buffer into the parsed skin; false when there is no
   // skin to load or its archive is not understood (the user has been told).
   bool LoadSkin();
+  // Skin (an archive's bytes) replaces the skin held; it is loaded and
+  // applied to the windows as a skin file given at run time would be.
+  void SetSkinBuffer(const TBytes& Skin);
   // Re-skins every window skinned with this component (after a new skin
   // was loaded).
   void ApplySkin();

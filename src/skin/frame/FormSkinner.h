@@ -125,6 +125,10 @@ class TWinSkinForm : public TComponent {
 
   // The skinned menu bar, or null.
   TWinSkinMenu* MenuBar() const { return FMenuBar.get(); }
+  // The MDI client's notes to its frame: a new frame menu was set; the last
+  // child went and the bar reads its menu again.
+  void MenuBarAfterMDISetMenu();
+  void MenuBarAfterLastMDIChild();
   // Draws the items of the form's menus (and of the system menu).
   TMenuItemPainter& MenuItems() { return *FMenuItems; }
 
@@ -217,6 +221,7 @@ class TWinSkinForm : public TComponent {
   void BuildMenuBar();
   // The window has a native menu bar again: the skinned bar takes it.
   void TakeNewMenuBar();
+
   bool OnKeyMenu(TMessage& Message);
   void OnOpenMenuItem(TMessage& Message);
   void OnMenuSelect(TMessage& Message);

@@ -59,6 +59,20 @@ void TWinSkinForm::TakeNewMenuBar() {
   ::SetMenu(FHandle, nullptr);
 }
 
+void TWinSkinForm::MenuBarAfterMDISetMenu() {
+  if (!FMenuBar) return;
+  FMenuBar->BuildAfterMDISetMenu();
+  ::SetMenu(FHandle, nullptr);
+  PaintNonClient(nullptr);
+}
+
+void TWinSkinForm::MenuBarAfterLastMDIChild() {
+  if (!FMenuBar) return;
+  FMenuBar->Build();
+  FMenuBar->Layout(FMenuBar->BarRect());
+  PaintNonClient(nullptr);
+}
+
 void TWinSkinForm::MenusOwnerDraw(bool On) {
   if (!FForm) return;
   FMenuItems->SetPopupMenusOwnerDraw(FForm, On);

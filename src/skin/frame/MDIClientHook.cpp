@@ -78,9 +78,11 @@ LRESULT TMDIClientHook::Message(UINT Msg, WPARAM WParam, LPARAM LParam) {
     case WM_MDICASCADE:
       if (skinned) TSkinManage::Ensure().SetMDIChildMaximised(false);
       return CallClient(Msg, WParam, LParam);
-    // The skinned menu bar takes the frame menu once it exists; until then
-    // the native menu bar stays.
-    case WM_MDISETMENU: return CallClient(Msg, WParam, LParam);
+    case WM_MDISETMENU: {
+      const LRESULT result = CallClient(Msg, WParam, LParam);
+      if (skinned && WParam) FParent.MenuBarAfterMDISetMenu();
+      return result;
+    }
     case SM_REDRAWWINDOW:
       RedrawWindow(FParent.Handle(), nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
@@ -95,6 +97,7 @@ void TMDIClientHook::OnChildDestroyed() {
   HWND active =
       reinterpret_cast<HWND>(CallClient(WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
   TSkinManage::Ensure().SetMDIChildMaximised(active && maximised);
-  if (!active)
-    if (TSkinData* data = FParent.SkinData()) data->SetMenuUpdate(FSavedMenuUpdate);
+  if (active || !FParent.MenuBar()) return;
+  if (TSkinData* data = FParent.SkinData()) data->SetMenuUpdate(FSavedMenuUpdate);
+  FParent.MenuBarAfterLastMDIChild();
 }

@@ -72,23 +72,27 @@ bool TWinSkinMenu::RightToLeft() const {
 // Building
 
 void TWinSkinMenu::Build() {
-  if (HMENU native = GetMenu(FOwner.Handle())) FMenuHandle = native;
-  if (!FMenuHandle) return;
-  if (auto* form = dynamic_cast<TCustomForm*>(FOwner.Form())) {
-    FMenu = form->GetMenu();
-    if (!FMenu) return;
-  }
-  FItems.clear();
-  ReadNativeItems();
-  ::SetMenu(FOwner.Handle(), nullptr);
+  Read(rkForm);
 }
 
 void TWinSkinMenu::BuildAfterMDISetMenu() {
-  Build();
-  Layout(FBarRect);
+  if (Read(rkMDIFrame)) Layout(FBarRect);
 }
 
-void TWinSkinMenu::ReadNativeItems() {
+bool TWinSkinMenu::Read(TReadKind Kind) {
+  if (HMENU native = GetMenu(FOwner.Handle())) FMenuHandle = native;
+  if (!FMenuHandle) return false;
+  if (auto* form = dynamic_cast<TCustomForm*>(FOwner.Form())) {
+    FMenu = form->GetMenu();
+    if (!FMenu) return false;
+  }
+  FItems.clear();
+  ReadNativeItems(Kind);
+  ::SetMenu(FOwner.Handle(), nullptr);
+  return true;
+}
+
+void TWinSkinMenu::ReadNativeItems(TReadKind Kind) {
   const int count = GetMenuItemCount(FMenuHandle);
   for (int i = 0; i < count; ++i) {
     char caption[kCaptionLength + 1] = {};
@@ -106,7 +110,12 @@ void TWinSkinMenu::ReadNativeItems() {
     button->Visible = true;
     button->Command = info.wID;
     button->Caption = caption;
-    TakeFromMenuItem(*button);
+    // A frame menu the MDI client set keeps the texts it carries; the form's
+    // items speak only for the entries that have none.
+    if (Kind == rkForm)
+      TakeFromMenuItem(*button);
+    else if (button->Caption.empty())
+      TakeCaptionlessFromMenuItem(*button);
     FItems.push_back(std::move(button));
   }
 }
@@ -118,6 +127,15 @@ void TWinSkinMenu::TakeFromMenuItem(TMenuBtn& Button) {
   Button.MenuItem = item;
   Button.Caption = item->GetCaption();
   Button.ItemEnabled = item->GetEnabled();
+  Button.SubMenu = item->Count() > 0 ? item->Handle() : nullptr;
+}
+
+void TWinSkinMenu::TakeCaptionlessFromMenuItem(TMenuBtn& Button) {
+  TMenuItem* item = FindMenuItemByCommand(Button.Command);
+  if (!item) return;
+  Button.Caption = item->GetCaption();
+  Button.ItemEnabled = item->GetEnabled();
+  Button.Command = item->Command();
   Button.SubMenu = item->Count() > 0 ? item->Handle() : nullptr;
 }
 

@@ -36,8 +36,9 @@ class TWinSkinMenu : public TComponent {
   // Takes the window's native menu bar (when it has one) and reads its
   // items; the native bar is then taken off the window.
   void Build();
-  // After the MDI client set a new frame menu: the items are read again and
-  // laid out at once.
+  // After the MDI client set a new frame menu: the items are read from it
+  // (the form's items fill in only entries without a caption) and laid out
+  // at once.
   void BuildAfterMDISetMenu();
   // The window gets its native menu bar back; the drop-downs' items are
   // no longer owner-drawn by the bar.
@@ -83,8 +84,12 @@ class TWinSkinMenu : public TComponent {
   bool MouseDown(POINT WindowPoint);
 
  private:
-  void ReadNativeItems();
+  enum TReadKind { rkForm, rkMDIFrame };
+  // False when there is no menu to read.
+  bool Read(TReadKind Kind);
+  void ReadNativeItems(TReadKind Kind);
   void TakeFromMenuItem(TMenuBtn& Button);
+  void TakeCaptionlessFromMenuItem(TMenuBtn& Button);
   void SwitchToOwnerDraw(HMENU Menu);
   void RestoreOwnerDraw();
   TSkinData* SkinData() const { return FSkinData; }

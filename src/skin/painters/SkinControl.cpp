@@ -64,6 +64,7 @@ void TSkinControl::AttachToControl(TWinSkinForm* FormSkinner, TSkinData* Data, b
   FPaintBackground = PaintBackground;
   if (PaintBackground) {
     FSavedColor = control->GetColor();
+    FSavedParentColor = control->GetParentColor();
     if (Data) control->SetColor(Data->Skin().Colours.ButtonFace);
   }
   control->Invalidate();
@@ -119,7 +120,10 @@ void TSkinControl::DetachNow() {
 }
 
 void TSkinControl::Detach() {
-  if (FPaintBackground && FControl) FControl->SetColor(FSavedColor);
+  if (!FPaintBackground || !FControl) return;
+  FControl->SetColor(FSavedColor);
+  // A control that followed its parent's colour follows it again.
+  if (FSavedParentColor) FControl->SetParentColor(true);
 }
 
 void TSkinControl::SkinChanged() {

@@ -171,6 +171,7 @@ class TSkinControl : public TComponent {
   TControl* FCompanionControl = nullptr;
   bool FPaintBackground = false;
   int FSavedColor = 0;
+  bool FSavedParentColor = false;
   bool FAttached = false;
   int FLifeState = kCreated;
   TWinSkinForm* FFormSkinner = nullptr;

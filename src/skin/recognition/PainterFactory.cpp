@@ -1,17 +1,36 @@
 #include "skin/recognition/PainterFactory.h"
 
 #include "skin/frame/FormSkinner.h"
+#include "skin/painters/SkinAdvPage.h"
 #include "skin/painters/SkinBitButton.h"
+#include "skin/painters/SkinBox.h"
+#include "skin/painters/SkinBoxH.h"
 #include "skin/painters/SkinButton.h"
+#include "skin/painters/SkinCheckBox.h"
+#include "skin/painters/SkinComBox.h"
+#include "skin/painters/SkinDateTime.h"
+#include "skin/painters/SkinEdit.h"
 #include "skin/painters/SkinControl.h"
+#include "skin/painters/SkinGroupBox.h"
+#include "skin/painters/SkinHeader.h"
 #include "skin/painters/SkinListView.h"
 #include "skin/painters/SkinMP.h"
 #include "skin/painters/SkinMenuButton.h"
+#include "skin/painters/SkinObjImage.h"
+#include "skin/painters/SkinProgress.h"
+#include "skin/painters/SkinRadioButton.h"
 #include "skin/painters/SkinScControl.h"
 #include "skin/painters/SkinScrollbar.h"
 #include "skin/painters/SkinScrollbarH.h"
 #include "skin/painters/SkinSizer.h"
 #include "skin/painters/SkinSpeedButton.h"
+#include "skin/painters/SkinStatusBar.h"
+#include "skin/painters/SkinTab.h"
+#include "skin/painters/SkinTab31.h"
+#include "skin/painters/SkinTabBtn.h"
+#include "skin/painters/SkinTabSheet.h"
+#include "skin/painters/SkinTrackBar.h"
+#include "skin/painters/SkinUpDown.h"
 #include "toolkit/Control.h"
 #include "toolkit/WinControl.h"
 
@@ -71,25 +90,25 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkSpeedButton, "TSkinSpeedButton", Create<TSkinSpeedButton>},
     {TPainterKind::pkMenuButton, "TSkinMenuButton", Create<TSkinMenuButton>},
     {TPainterKind::pkMediaPlayer, "TSkinMP", Create<TSkinMP>},
-    {TPainterKind::pkCheckBox, "TSkinCheckBox"},
-    {TPainterKind::pkRadioButton, "TSkinRadioButton"},
-    {TPainterKind::pkGroupBox, "TSkinGroupBox"},
-    {TPainterKind::pkBox, "TSkinBox"},
-    {TPainterKind::pkBoxH, "TSkinBoxH"},
-    {TPainterKind::pkObjImage, "TSkinObjImage"},
-    {TPainterKind::pkTab, "TSkinTab"},
-    {TPainterKind::pkTabBtn, "TSkinTabBtn"},
-    {TPainterKind::pkTab31, "TSkinTab31"},
-    {TPainterKind::pkTabSheet, "TSkinTabSheet"},
-    {TPainterKind::pkAdvPage, "TSkinAdvPage"},
-    {TPainterKind::pkHeader, "TSkinHeader"},
-    {TPainterKind::pkTrackBar, "TSkinTrackBar"},
-    {TPainterKind::pkUpDown, "TSkinUpDown"},
-    {TPainterKind::pkStatusBar, "TSkinStatusBar"},
-    {TPainterKind::pkProgress, "TSkinProgress"},
-    {TPainterKind::pkComBox, "TSkinComBox"},
-    {TPainterKind::pkEdit, "TSkinEdit"},
-    {TPainterKind::pkDateTime, "TSkinDateTime"},
+    {TPainterKind::pkCheckBox, "TSkinCheckBox", Create<TSkinCheckBox>},
+    {TPainterKind::pkRadioButton, "TSkinRadioButton", Create<TSkinRadioButton>},
+    {TPainterKind::pkGroupBox, "TSkinGroupBox", Create<TSkinGroupBox>},
+    {TPainterKind::pkBox, "TSkinBox", Create<TSkinBox>},
+    {TPainterKind::pkBoxH, "TSkinBoxH", Create<TSkinBoxH>},
+    {TPainterKind::pkObjImage, "TSkinObjImage", CreateInMode<TSkinObjImage>},
+    {TPainterKind::pkTab, "TSkinTab", CreateInMode<TSkinTab>},
+    {TPainterKind::pkTabBtn, "TSkinTabBtn", Create<TSkinTabBtn>},
+    {TPainterKind::pkTab31, "TSkinTab31", Create<TSkinTab31>},
+    {TPainterKind::pkTabSheet, "TSkinTabSheet", Create<TSkinTabSheet>},
+    {TPainterKind::pkAdvPage, "TSkinAdvPage", Create<TSkinAdvPage>},
+    {TPainterKind::pkHeader, "TSkinHeader", Create<TSkinHeader>},
+    {TPainterKind::pkTrackBar, "TSkinTrackBar", Create<TSkinTrackBar>},
+    {TPainterKind::pkUpDown, "TSkinUpDown", Create<TSkinUpDown>},
+    {TPainterKind::pkStatusBar, "TSkinStatusBar", Create<TSkinStatusBar>},
+    {TPainterKind::pkProgress, "TSkinProgress", Create<TSkinProgress>},
+    {TPainterKind::pkComBox, "TSkinComBox", Create<TSkinComBox>},
+    {TPainterKind::pkEdit, "TSkinEdit", Create<TSkinEdit>},
+    {TPainterKind::pkDateTime, "TSkinDateTime", Create<TSkinDateTime>},
     {TPainterKind::pkScrollbar, "TSkinScrollbar", CreateInMode<TSkinScrollbar>, AttachScrollBars},
     {TPainterKind::pkListView, "TSkinListView", CreateInMode<TSkinListView>, AttachScrollBars},
     {TPainterKind::pkScControl, "TSkinScControl", Create<TSkinScControl>, AttachScrollBarControl},

@@ -163,8 +163,46 @@ HMENU MenuOfWindow(HWND MenuWindow) {
   return reinterpret_cast<HMENU>(result);
 }
 
+namespace {
+
+// Mouse moves go through the window thread. While a drop-down is open,
+// Wine holds the X pointer grabbed on the window thread's display
+// connection and refuses to move the X pointer for input sent from any
+// other thread: Wine's cursor moves, the X pointer stays, and the next menu
+// window that appears reports the X pointer's old position as a move back
+// there. A real mouse moves the X pointer itself; sending the move from
+// the window thread, whose connection holds the grab, keeps the two
+// together as a real mouse does.
+struct TMoveRelay {
+  std::atomic<bool> Active{false};
+  std::atomic<bool> Pending{false};
+  POINT Target{};
+};
+
+TMoveRelay Relay;
+
+void SendAbsoluteMove(POINT Screen) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (Screen.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = (Screen.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+// Runs on the window thread, from its own message loop or a menu's.
+void CALLBACK RelayMove(HWND, UINT, UINT_PTR, DWORD) {
+  if (!Relay.Pending) return;
+  SendAbsoluteMove(Relay.Target);
+  Relay.Pending = false;
+}
+
+}  // namespace
+
 void RunWithInput(const std::function<void()>& Script, DWORD Milliseconds) {
   std::atomic<bool> done{false};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, RelayMove);
+  Relay.Active = timer != 0;
   std::thread input([&] {
     Sleep(50);
     Script();
@@ -172,16 +210,23 @@ void RunWithInput(const std::function<void()>& Script, DWORD Milliseconds) {
   });
   PumpUntil([&] { return done.load(); }, Milliseconds);
   input.join();
+  Relay.Active = false;
+  if (timer) KillTimer(nullptr, timer);
   PumpMessages(50);
 }
 
 void SendMouseMove(POINT Screen) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = (Screen.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = (Screen.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
+  if (Relay.Active) {
+    Relay.Target = Screen;
+    Relay.Pending = true;
+    // The window thread sends it at its next timer tick; should it be
+    // stuck outside any message loop, the move goes from here.
+    const DWORD end = GetTickCount() + 1000;
+    while (Relay.Pending && static_cast<LONG>(GetTickCount() - end) < 0) Sleep(5);
+    if (Relay.Pending.exchange(false)) SendAbsoluteMove(Screen);
+  } else {
+    SendAbsoluteMove(Screen);
+  }
   Sleep(60);
 }
 

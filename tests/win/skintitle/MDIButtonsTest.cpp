@@ -1,10 +1,16 @@
-// The buttons of a maximised MDI child in its frame's menu band.
+// The buttons of a maximised MDI child in its frame's menu band, and the
+// skinned menu bar following the frame menus the MDI client sets.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <string>
+#include <vector>
 
 #include "common/MessagePump.h"
 #include "common/SyntheticInput.h"
 #include "skin/engine/EngineMessages.h"
+#include "skin/frame/MenuBar.h"
+#include "skin/frame/MenuBarButton.h"
 #include "skintitle/TitleTestSupport.h"
 
 namespace {
@@ -89,4 +95,68 @@ TEST(MDIButtons, AMaximisedChildsButtonsStandInTheMenuBandAndCommandTheChild) {
   ASSERT_TRUE(minimise->Visible);
   ClickScreen(ScreenCentre(mdi.Frame, *minimise));
   EXPECT_TRUE(PumpUntil([&] { return IsIconic(first) != 0; }, 2000));
+}
+
+namespace {
+
+std::vector<std::string> BarCaptions(const TWinSkinMenu& Bar) {
+  std::vector<std::string> captions;
+  for (int i = 0; i < Bar.ItemCount(); ++i) captions.push_back(Bar.Items(i)->Caption);
+  return captions;
+}
+
+HMENU PopupWith(const char* Item, UINT Command) {
+  HMENU popup = CreatePopupMenu();
+  AppendMenuA(popup, MF_STRING, Command, Item);
+  return popup;
+}
+
+}  // namespace
+
+// A frame menu set through the MDI client replaces the skinned bar's items
+// at once, and the native bar stays off the window; when the last child
+// goes, the bar reads its menu again.
+TEST(MDIButtons, ANewFrameMenuRebuildsTheSkinnedBarAndTheLastChildsEndRereadsIt) {
+  TSkinnedForm main(ProgramSkin());
+  ASSERT_TRUE(main.WaitSkinned());
+  TMDIFrame mdi(true);
+  mdi.Show();
+  ASSERT_TRUE(PumpUntil([&] { return Skinned(mdi.Frame); }));
+  TWinSkinForm& frame = *SkinnerOf(mdi.Frame);
+  TWinSkinMenu* bar = frame.MenuBar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(BarCaptions(*bar), std::vector<std::string>{"&File"});
+  HWND child = mdi.NewChild("Only child");
+  ASSERT_TRUE(PumpUntil([&] { return Skinned(child); }));
+  const RECT clientBefore = ClientRectOf(mdi.Frame);
+
+  HMENU document = PopupWith("&Save", 11);
+  HMENU window = PopupWith("&Tile", 12);
+  HMENU next = CreateMenu();
+  AppendMenuA(next, MF_POPUP, reinterpret_cast<UINT_PTR>(document), "&Document");
+  AppendMenuA(next, MF_POPUP, reinterpret_cast<UINT_PTR>(window), "&Window");
+  SendMessageA(mdi.Client, WM_MDISETMENU, reinterpret_cast<WPARAM>(next),
+               reinterpret_cast<LPARAM>(window));
+  PumpMessages(50);
+  EXPECT_EQ(GetMenu(mdi.Frame), nullptr);
+  EXPECT_EQ(bar->MenuHandle(), next);
+  ASSERT_EQ(BarCaptions(*bar), (std::vector<std::string>{"&Document", "&Window"}));
+  EXPECT_EQ(bar->Items(0)->SubMenu, document);
+  EXPECT_EQ(bar->Items(1)->SubMenu, window);
+  // Laid out in the band at once, one after the other.
+  const RECT band = bar->BarRect();
+  EXPECT_EQ(bar->Items(0)->Rect.top, band.top);
+  EXPECT_GT(bar->Items(0)->Rect.right - bar->Items(0)->Rect.left, 10);
+  EXPECT_GE(bar->Items(1)->Rect.left, bar->Items(0)->Rect.right);
+  // The client area keeps its size: no native bar came back.
+  const RECT clientAfter = ClientRectOf(mdi.Frame);
+  EXPECT_EQ(clientAfter.bottom - clientAfter.top, clientBefore.bottom - clientBefore.top);
+
+  // The menu gains an entry; the bar sees it once the last child is gone.
+  AppendMenuA(next, MF_POPUP, reinterpret_cast<UINT_PTR>(PopupWith("&About", 13)), "&Help");
+  SendMessageA(mdi.Client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+  PumpMessages(50);
+  EXPECT_EQ(BarCaptions(*bar), (std::vector<std::string>{"&Document", "&Window", "&Help"}));
+  EXPECT_GE(bar->Items(2)->Rect.left, bar->Items(1)->Rect.right);
+  EXPECT_EQ(GetMenu(mdi.Frame), nullptr);
 }

@@ -1,0 +1,2 @@
+// Pixel capture and the push-button faces of the painter tests.
+#include "skinpainters/PainterSupport.cpp"

@@ -1,0 +1,2 @@
+// Pixel capture and the skinned form of the painter tests.
+#include "skinpainters/PainterSupport.cpp"
