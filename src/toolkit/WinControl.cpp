@@ -518,6 +518,7 @@ void TWinControl::PaintHandler(TMessage& Message) {
 }
 
 bool TWinControl::HasGraphicChildren() const {
+  if (DrawsItsOwnControls()) return false;
   for (TControl* c : FControls)
     if (!dynamic_cast<TWinControl*>(c) && c->GetVisible()) return true;
   return false;

@@ -80,6 +80,10 @@ class TWinControl : public TControl {
   // Paints the windowless children into DC (in client coordinates); also
   // for whoever paints the window in its place (a skin painter).
   void PaintControls(HDC DC);
+  // True for a system class that draws its windowless children itself (a
+  // tool bar its buttons); the others get them painted over their own
+  // drawing.
+  virtual bool DrawsItsOwnControls() const { return false; }
 
  protected:
   virtual void CreateParams(TCreateParams& Params);
