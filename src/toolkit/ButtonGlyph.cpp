@@ -72,8 +72,12 @@ void DrawGlyphAndCaption(HDC DC, const RECT& Content, TButtonGlyph& Glyph, TGlyp
                          int Margin, int Spacing, UINT TextFlags) {
   HGDIOBJ oldFont = SelectObject(DC, Font.Handle());
   if (!(TextFlags & DT_WORDBREAK)) TextFlags |= DT_SINGLELINE;
-  RECT measured{0, 0, Content.right - Content.left, 0};
-  if (!Caption.empty()) DrawTextA(DC, Caption.c_str(), -1, &measured, TextFlags | DT_CALCRECT);
+  // An empty caption takes no room, so that the glyph alone is centred.
+  RECT measured{};
+  if (!Caption.empty()) {
+    measured.right = Content.right - Content.left;
+    DrawTextA(DC, Caption.c_str(), -1, &measured, TextFlags | DT_CALCRECT);
+  }
   const SIZE glyph = Glyph.Size();
   const TButtonLayoutResult layout =
       LayoutButton({Content.left, Content.top, Content.right, Content.bottom},

@@ -21,6 +21,8 @@ const TClassInfo& TComboBox::StaticClass() {
           .Prop("Style", &TCustomComboBox::GetStyle, &TCustomComboBox::SetStyle, csDropDown)
           .Prop("DropDownCount", &TCustomComboBox::GetDropDownCount,
                 &TCustomComboBox::SetDropDownCount, 8)
+          .Prop("ItemHeight", &TCustomComboBox::GetItemHeight, &TCustomComboBox::SetItemHeight,
+                16)
           .Prop("MaxLength", &TCustomComboBox::GetMaxLength, &TCustomComboBox::SetMaxLength, 0)
           .Prop("Sorted", &TCustomComboBox::GetSorted, &TCustomComboBox::SetSorted, false)
           .ObjectProp("Items", &TCustomComboBox::GetItems)
@@ -32,6 +34,8 @@ const TClassInfo& TComboBox::StaticClass() {
           .EventProp("OnSelect", &TCustomComboBox::OnSelect)
           .EventProp("OnDropDown", &TCustomComboBox::OnDropDown)
           .EventProp("OnCloseUp", &TCustomComboBox::OnCloseUp)
+          .EventProp("OnDrawItem", &TCustomComboBox::OnDrawItem)
+          .EventProp("OnMeasureItem", &TCustomComboBox::OnMeasureItem)
           .Info();
   return info;
 }
@@ -55,7 +59,9 @@ TStrings* TCustomComboBox::GetItems() const {
 int TCustomComboBox::WindowHeight() const {
   if (FStyle == csSimple) return FHeight;
   // Room for DropDownCount items below the edit part.
-  const int itemHeight = std::max(-GetFont()->GetHeight() + 5, 13);
+  const int itemHeight = IsListStyle() && FStyle != csDropDownList
+                             ? FItemHeight
+                             : std::max(-GetFont()->GetHeight() + 5, 13);
   return FHeight + FDropDownCount * itemHeight + 2;
 }
 
@@ -73,6 +79,12 @@ void TCustomComboBox::CreateParams(TCreateParams& Params) {
     case csDropDownList:
       Params.Style |= CBS_DROPDOWNLIST;
       break;
+    case csOwnerDrawFixed:
+      Params.Style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+      break;
+    case csOwnerDrawVariable:
+      Params.Style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE | CBS_HASSTRINGS;
+      break;
   }
   if (FSorted) Params.Style |= CBS_SORT;
   Params.Height = WindowHeight();
@@ -86,7 +98,7 @@ void TCustomComboBox::CreateWnd() {
   SendMessageA(wnd, CB_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
   if (FItemIndex >= 0) {
     SetItemIndex(FItemIndex);
-  } else if (FStyle != csDropDownList) {
+  } else if (!IsListStyle()) {
     SetWindowTextA(wnd, text.c_str());
   }
   HookEdit();
@@ -95,7 +107,7 @@ void TCustomComboBox::CreateWnd() {
 void TCustomComboBox::HookEdit() {
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
-  if (FStyle == csDropDownList || !GetComboBoxInfo(WindowHandle(), &info) || !info.hwndItem) return;
+  if (IsListStyle() || !GetComboBoxInfo(WindowHandle(), &info) || !info.hwndItem) return;
   FEdit = info.hwndItem;
   FEditProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       FEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TCustomComboBox::EditProc)));
@@ -184,7 +196,7 @@ void TCustomComboBox::SetItemIndex(int Value) {
 }
 
 void TCustomComboBox::SetTextValue(const std::string& Value) {
-  if (FStyle == csDropDownList) {
+  if (IsListStyle()) {
     // Only an item's text can be shown: choose that item (or none).
     int index = FItems->IndexOf(Value);
     if (!HandleAllocated()) {
@@ -231,12 +243,52 @@ void TCustomComboBox::SetDroppedDown(bool Value) {
   if (HandleAllocated()) SendMessageA(WindowHandle(), CB_SHOWDROPDOWN, Value, 0);
 }
 
+int TCustomComboBox::GetItemHeight() const {
+  if (!HandleAllocated() || FStyle == csOwnerDrawVariable) return FItemHeight;
+  LRESULT h = SendMessageA(WindowHandle(), CB_GETITEMHEIGHT, 0, 0);
+  return h == CB_ERR ? FItemHeight : static_cast<int>(h);
+}
+
+void TCustomComboBox::SetItemHeight(int Value) {
+  if (Value <= 0) return;
+  FItemHeight = Value;
+  if (HandleAllocated() && FStyle == csOwnerDrawFixed) {
+    SendMessageA(WindowHandle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Value);
+    SendMessageA(WindowHandle(), CB_SETITEMHEIGHT, 0, Value);
+  }
+}
+
+void TCustomComboBox::DrawItem(const DRAWITEMSTRUCT& Item) {
+  const int index = static_cast<int>(Item.itemID);
+  const std::string text =
+      index >= 0 && index < FItems->Count() ? FItems->Get(index) : std::string();
+  DrawOwnerDrawnItem(*this, FCanvas, Item, text, GetColor(), OnDrawItem);
+}
+
+void TCustomComboBox::MeasureItem(MEASUREITEMSTRUCT& Item) {
+  int height = FItemHeight;
+  // Item -1 is the selection field above the list.
+  const int index = static_cast<int>(Item.itemID);
+  if (FStyle == csOwnerDrawVariable && index >= 0) OnMeasureItem(this, index, height);
+  Item.itemHeight = static_cast<UINT>(std::max(height, 1));
+}
+
 void TCustomComboBox::Select() {
   OnSelect(this);
   Change();
 }
 
 void TCustomComboBox::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case CN_DRAWITEM:
+      DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam));
+      Message.Result = TRUE;
+      return;
+    case CN_MEASUREITEM:
+      MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam));
+      Message.Result = TRUE;
+      return;
+  }
   if (Message.Msg == CN_COMMAND) {
     switch (HIWORD(Message.WParam)) {
       case CBN_SELCHANGE:

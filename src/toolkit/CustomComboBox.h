@@ -5,14 +5,19 @@
 // with the mouse or the keyboard, fires OnSelect and then OnChange; typing
 // in the edit fires OnChange. OnDropDown and OnCloseUp follow the list.
 // Keys typed in the edit reach the combo box's OnKeyDown, OnKeyPress and
-// OnKeyUp, which may change or swallow them.
+// OnKeyUp, which may change or swallow them. csOwnerDrawFixed and
+// csOwnerDrawVariable are drop-down lists whose items OnDrawItem draws on
+// Canvas (the variable one asks OnMeasureItem for each item's height).
 
 #include <memory>
 
+#include "toolkit/Canvas.h"
+#include "toolkit/OwnerDrawItem.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/portable/Strings.h"
 
-FW_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList)
+FW_ENUM(TComboBoxStyle, csDropDown, csSimple, csDropDownList, csOwnerDrawFixed,
+        csOwnerDrawVariable)
 
 class TItemStrings;
 
@@ -33,6 +38,9 @@ class TCustomComboBox : public TWinControl {
   void SetSorted(bool Value);
   int GetMaxLength() const { return FMaxLength; }
   void SetMaxLength(int Value);
+  int GetItemHeight() const;
+  void SetItemHeight(int Value);
+  TCanvas& Canvas() { return FCanvas; }
   bool GetDroppedDown() const;
   void SetDroppedDown(bool Value);
   void SetBounds(int Left, int Top, int Width, int Height) override;
@@ -42,6 +50,8 @@ class TCustomComboBox : public TWinControl {
   TNotifyEvent OnSelect;
   TNotifyEvent OnDropDown;
   TNotifyEvent OnCloseUp;
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
 
  protected:
   void CreateParams(TCreateParams& Params) override;
@@ -59,6 +69,10 @@ class TCustomComboBox : public TWinControl {
   // The window's height: the edit part and, for the drop-down styles, the
   // list that drops below it.
   int WindowHeight() const;
+  // The styles without an edit: only an item's text can be shown.
+  bool IsListStyle() const { return FStyle != csDropDown && FStyle != csSimple; }
+  void DrawItem(const DRAWITEMSTRUCT& Item);
+  void MeasureItem(MEASUREITEMSTRUCT& Item);
 
   std::unique_ptr<TItemStrings> FItems;
   TComboBoxStyle FStyle = csDropDown;
@@ -66,6 +80,8 @@ class TCustomComboBox : public TWinControl {
   int FDropDownCount = 8;
   bool FSorted = false;
   int FMaxLength = 0;
+  int FItemHeight = 16;
+  TCanvas FCanvas;
   HWND FEdit = nullptr;
   WNDPROC FEditProc = nullptr;
 };

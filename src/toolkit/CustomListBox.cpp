@@ -28,11 +28,14 @@ const TClassInfo& TListBox::StaticClass() {
                 false)
           .Prop("ScrollWidth", &TCustomListBox::GetScrollWidth, &TCustomListBox::SetScrollWidth, 0)
           .Prop("Sorted", &TCustomListBox::GetSorted, &TCustomListBox::SetSorted, false)
+          .Prop("Style", &TCustomListBox::GetStyle, &TCustomListBox::SetStyle, lbStandard)
           // Items before ItemIndex, so that a description's index finds its item.
           .ObjectProp("Items", &TCustomListBox::GetItems)
           .Prop("ItemIndex", &TCustomListBox::GetItemIndex, &TCustomListBox::SetItemIndex, -1)
           .Prop("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop, true)
           .ColorProp("Color", &TControl::GetColor, &TControl::SetColor, clWindow)
+          .EventProp("OnDrawItem", &TCustomListBox::OnDrawItem)
+          .EventProp("OnMeasureItem", &TCustomListBox::OnMeasureItem)
           .Info();
   return info;
 }
@@ -63,12 +66,14 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
   if (FColumns > 0) Params.Style |= LBS_MULTICOLUMN | WS_HSCROLL;
   if (FScrollWidth > 0) Params.Style |= WS_HSCROLL;
   if (FBorderStyle != bsNone) Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FStyle == lbOwnerDrawFixed) Params.Style |= LBS_OWNERDRAWFIXED;
+  if (FStyle == lbOwnerDrawVariable) Params.Style |= LBS_OWNERDRAWVARIABLE;
 }
 
 void TCustomListBox::CreateWnd() {
   TWinControl::CreateWnd();
   HWND wnd = WindowHandle();
-  SendMessageA(wnd, LB_SETITEMHEIGHT, 0, FItemHeight);
+  if (FStyle != lbOwnerDrawVariable) SendMessageA(wnd, LB_SETITEMHEIGHT, 0, FItemHeight);
   FItems->MoveToWindow(wnd);
   if (FColumns > 0) SendMessageA(wnd, LB_SETCOLUMNWIDTH, FWidth / FColumns, 0);
   SendMessageA(wnd, LB_SETHORIZONTALEXTENT, FScrollWidth, 0);
@@ -155,7 +160,8 @@ void TCustomListBox::Clear() {
 }
 
 int TCustomListBox::GetItemHeight() const {
-  if (!HandleAllocated()) return FItemHeight;
+  // A variable list's items measure themselves; ItemHeight is their default.
+  if (!HandleAllocated() || FStyle == lbOwnerDrawVariable) return FItemHeight;
   LRESULT h = SendMessageA(WindowHandle(), LB_GETITEMHEIGHT, 0, 0);
   return h == LB_ERR ? FItemHeight : static_cast<int>(h);
 }
@@ -163,7 +169,7 @@ int TCustomListBox::GetItemHeight() const {
 void TCustomListBox::SetItemHeight(int Value) {
   if (Value <= 0) return;
   FItemHeight = Value;
-  if (HandleAllocated()) {
+  if (HandleAllocated() && FStyle != lbOwnerDrawVariable) {
     SendMessageA(WindowHandle(), LB_SETITEMHEIGHT, 0, Value);
     Invalidate();
   }
@@ -229,7 +235,37 @@ void TCustomListBox::SetBorderStyle(TBorderStyle Value) {
   RecreateWnd();
 }
 
+void TCustomListBox::SetStyle(TListBoxStyle Value) {
+  if (Value == FStyle) return;
+  FItemHeight = GetItemHeight();
+  FStyle = Value;
+  RecreateWnd();
+}
+
+void TCustomListBox::DrawItem(const DRAWITEMSTRUCT& Item) {
+  const int index = static_cast<int>(Item.itemID);
+  const std::string text =
+      index >= 0 && index < FItems->Count() ? FItems->Get(index) : std::string();
+  DrawOwnerDrawnItem(*this, FCanvas, Item, text, GetColor(), OnDrawItem);
+}
+
+void TCustomListBox::MeasureItem(MEASUREITEMSTRUCT& Item) {
+  int height = FItemHeight;
+  if (FStyle == lbOwnerDrawVariable) OnMeasureItem(this, static_cast<int>(Item.itemID), height);
+  Item.itemHeight = static_cast<UINT>(std::max(height, 1));
+}
+
 void TCustomListBox::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case CN_DRAWITEM:
+      DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam));
+      Message.Result = TRUE;
+      return;
+    case CN_MEASUREITEM:
+      MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam));
+      Message.Result = TRUE;
+      return;
+  }
   if (Message.Msg == CN_COMMAND) {
     switch (HIWORD(Message.WParam)) {
       case LBN_SELCHANGE:

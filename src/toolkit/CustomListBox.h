@@ -5,14 +5,20 @@
 // ExtendedSelect by Shift and Ctrl clicks, else each click toggles one.
 // A selection made by the user fires OnClick; a double click OnDblClick.
 // ScrollWidth above the client width gives a horizontal scroll bar.
+// Style lbOwnerDrawFixed draws every item through OnDrawItem on Canvas,
+// lbOwnerDrawVariable also asks OnMeasureItem for each item's height.
 
 #include <memory>
 
+#include "toolkit/Canvas.h"
 #include "toolkit/CustomPanel.h"
+#include "toolkit/OwnerDrawItem.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/portable/Strings.h"
 
 class TItemStrings;
+
+FW_ENUM(TListBoxStyle, lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable)
 
 class TCustomListBox : public TWinControl {
   FW_CLASS(TCustomListBox)
@@ -41,6 +47,12 @@ class TCustomListBox : public TWinControl {
   void SetTopIndex(int Value);
   TBorderStyle GetBorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
+  TListBoxStyle GetStyle() const { return FStyle; }
+  void SetStyle(TListBoxStyle Value);
+  TCanvas& Canvas() { return FCanvas; }
+
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
 
   bool Selected(int Index) const;
   void SetSelected(int Index, bool Value);
@@ -57,7 +69,12 @@ class TCustomListBox : public TWinControl {
   void WndProc(TMessage& Message) override;
 
  private:
+  void DrawItem(const DRAWITEMSTRUCT& Item);
+  void MeasureItem(MEASUREITEMSTRUCT& Item);
+
   std::unique_ptr<TItemStrings> FItems;
+  TCanvas FCanvas;
+  TListBoxStyle FStyle = lbStandard;
   int FItemIndex = -1;  // kept while there is no window
   bool FMultiSelect = false;
   bool FExtendedSelect = true;

@@ -32,6 +32,9 @@ class TToolBar : public TToolWindow {
   explicit TToolBar(TComponent* AOwner);
   ~TToolBar() override;
 
+  // The buttons are the system tool bar's own.
+  bool DrawsItsOwnControls() const override { return true; }
+
   int ButtonCount() const { return static_cast<int>(FButtons.size()); }
   TToolButton* Buttons(int Index) const { return FButtons.at(Index); }
   TToolButton* ButtonByCommand(int Command) const;

@@ -184,10 +184,24 @@ void TWinControl::CreateWnd() {
   CreateChildHandles();
 }
 
+namespace {
+
+// A child window gets an identifier that none of its siblings has, so that
+// WM_MEASUREITEM, which names its sender only by identifier, finds it.
+// They start above the dialog identifiers (IDOK, IDCANCEL, ...).
+HMENU FreeChildId(HWND Parent) {
+  UINT id = 0x100;
+  while (Parent && GetDlgItem(Parent, static_cast<int>(id)) && id < 0xFFFF) ++id;
+  return reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
+}
+
+}  // namespace
+
 HWND TWinControl::CreateWindowHandle(const TCreateParams& Params, const std::string& ClassName) {
+  HMENU menuOrId = (Params.Style & WS_CHILD) ? FreeChildId(Params.WndParent) : nullptr;
   return CreateWindowExA(Params.ExStyle, ClassName.c_str(), Params.Caption.c_str(), Params.Style,
-                         Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent, nullptr,
-                         GetModuleHandleA(nullptr), nullptr);
+                         Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent,
+                         menuOrId, GetModuleHandleA(nullptr), nullptr);
 }
 
 void TWinControl::DestroyWindowHandle() {
@@ -503,6 +517,29 @@ void TWinControl::PaintHandler(TMessage& Message) {
   EndPaint(FHandle, &ps);
 }
 
+bool TWinControl::HasGraphicChildren() const {
+  if (DrawsItsOwnControls()) return false;
+  for (TControl* c : FControls)
+    if (!dynamic_cast<TWinControl*>(c) && c->GetVisible()) return true;
+  return false;
+}
+
+// A system class paints itself; windowless children (a speed button on a
+// group box) are painted over it into the same DC.
+void TWinControl::PaintNativeWithControls(TMessage& Message) {
+  if (Message.WParam) {
+    DefaultHandler(Message);
+    PaintControls(reinterpret_cast<HDC>(Message.WParam));
+    return;
+  }
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(FHandle, &ps);
+  TMessage inner{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+  DefaultHandler(inner);
+  PaintControls(dc);
+  EndPaint(FHandle, &ps);
+}
+
 bool TWinControl::ReflectNotification(TMessage& Message) {
   HWND source = nullptr;
   switch (Message.Msg) {
@@ -626,6 +663,10 @@ void TWinControl::WndProc(TMessage& Message) {
         PaintHandler(Message);
         return;
       }
+      if (HasGraphicChildren()) {
+        PaintNativeWithControls(Message);
+        return;
+      }
       break;
     case WM_ERASEBKGND:
       if (IsToolkitClass()) {
@@ -648,6 +689,17 @@ void TWinControl::WndProc(TMessage& Message) {
     }
     case WM_SETCURSOR:
       HandleSetCursor(Message);
+      return;
+    case WM_NCHITTEST:
+      // A group box lets the mouse through to its parent, but not where a
+      // windowless child of its own (a speed button) lies.
+      DefaultHandler(Message);
+      if (Message.Result == HTTRANSPARENT && HasGraphicChildren()) {
+        POINT p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+        ::ScreenToClient(FHandle, &p);
+        TControl* child = ControlAtPos(p);
+        if (child && !dynamic_cast<TWinControl*>(child)) Message.Result = HTCLIENT;
+      }
       return;
     case WM_MOUSELEAVE:
       FTrackingLeave = false;

@@ -77,6 +77,14 @@ class TWinControl : public TControl {
   TKeyEvent OnKeyUp;
   TKeyPressEvent OnKeyPress;
 
+  // Paints the windowless children into DC (in client coordinates); also
+  // for whoever paints the window in its place (a skin painter).
+  void PaintControls(HDC DC);
+  // True for a system class that draws its windowless children itself (a
+  // tool bar its buttons); the others get them painted over their own
+  // drawing.
+  virtual bool DrawsItsOwnControls() const { return false; }
+
  protected:
   virtual void CreateParams(TCreateParams& Params);
   virtual void CreateWnd();
@@ -92,8 +100,6 @@ class TWinControl : public TControl {
   virtual void KeyDown(WORD& Key, TShiftState Shift);
   virtual void KeyUp(WORD& Key, TShiftState Shift);
   virtual void KeyPress(char& Key);
-  // Paints the windowless children into DC (in client coordinates).
-  void PaintControls(HDC DC);
   // Paints the window itself in WM_PAINT (toolkit windows only).
   virtual void PaintWindow(HDC DC) {}
   void VisibleChanged() override;
@@ -125,6 +131,8 @@ class TWinControl : public TControl {
   void HandleWindowPos();
   void HandleSetCursor(TMessage& Message);
   void PaintHandler(TMessage& Message);
+  bool HasGraphicChildren() const;
+  void PaintNativeWithControls(TMessage& Message);
 
   HWND FHandle = nullptr;
   WNDPROC FDefWndProc = DefWindowProcA;

@@ -1,5 +1,6 @@
 #include "app/preview/PreviewForm.h"
 
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -9,6 +10,7 @@
 #include "skin/engine/SkinData.h"
 #include "toolkit/Application.h"
 #include "toolkit/Bitmap.h"
+#include "toolkit/portable/ColorNames.h"
 #include "toolkit/portable/ClassBuilder.h"
 
 const TClassInfo& TPreviewForm::StaticClass() {
@@ -46,6 +48,7 @@ const TClassInfo& TPreviewForm::StaticClass() {
                                      .Method("MessageBoxClick", &F::MessageBoxClick)
                                      .Method("MDIWindowClick", &F::MDIWindowClick)
                                      .Method("ExitClick", &F::ExitClick)
+                                     .Method("SwatchDrawItem", &F::SwatchDrawItem)
                                      .Method("ShellListBeforePopulate", &F::ShellListBeforePopulate)
                                      .Method("ShellListAfterPopulate", &F::ShellListAfterPopulate)
                                      .Method("ShellListSelectionChanged",
@@ -165,6 +168,36 @@ void TPreviewForm::MDIWindowClick(TObject*) {
     FMDIWindow->FreeNotification(this);
   }
   FMDIWindow->Show();
+}
+
+void TPreviewForm::SwatchDrawItem(TWinControl* Control, int Index, const RECT& Rect,
+                                  TOwnerDrawState State) {
+  // The colours of the items of SwatchList and SwatchCombo, in their order.
+  static const COLORREF swatches[] = {RGB(43, 122, 100), RGB(112, 128, 144), RGB(196, 67, 59),
+                                      RGB(231, 180, 22), RGB(25, 38, 84)};
+  TCanvas* canvas = nullptr;
+  std::string text;
+  if (auto* list = dynamic_cast<TListBox*>(Control)) {
+    canvas = &list->Canvas();
+    text = list->GetItems()->Get(Index);
+  } else if (auto* combo = dynamic_cast<TComboBox*>(Control)) {
+    canvas = &combo->Canvas();
+    text = combo->GetItems()->Get(Index);
+  }
+  if (!canvas) return;
+  canvas->FillRect(Rect);
+  const int size = Rect.bottom - Rect.top - 6;
+  const RECT swatch{Rect.left + 3, Rect.top + 3, Rect.left + 3 + size, Rect.top + 3 + size};
+  const int textColour = canvas->Font().GetColor();
+  canvas->Brush().SetColor(static_cast<int>(swatches[Index % std::size(swatches)]));
+  canvas->FillRect(swatch);
+  canvas->Brush().SetColor(State.Contains(odSelected) ? clHighlightText : clWindowText);
+  canvas->FrameRect(swatch);
+  canvas->Brush().SetStyle(bsClear);
+  canvas->Font().SetColor(textColour);
+  canvas->TextOut(swatch.right + 6, Rect.top + (Rect.bottom - Rect.top - canvas->TextHeight(text)) / 2,
+                  text);
+  canvas->Brush().SetStyle(bsSolid);
 }
 
 void TPreviewForm::ExitClick(TObject*) {

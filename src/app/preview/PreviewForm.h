@@ -8,6 +8,7 @@
 #include "shell/ShellListView.h"
 #include "shell/ShellTreeView.h"
 #include "toolkit/Button.h"
+#include "toolkit/CustomComboBox.h"
 #include "toolkit/CustomListBox.h"
 #include "toolkit/CustomMemo.h"
 #include "toolkit/Form.h"
@@ -74,6 +75,8 @@ class TPreviewForm : public TForm {
   void MessageBoxClick(TObject* Sender);
   void MDIWindowClick(TObject* Sender);
   void ExitClick(TObject* Sender);
+  // A colour swatch and the colour's name, for the owner-drawn lists.
+  void SwatchDrawItem(TWinControl* Control, int Index, const RECT& Rect, TOwnerDrawState State);
   void ShellListBeforePopulate(TObject* Sender);
   void ShellListAfterPopulate(TObject* Sender);
   void ShellListSelectionChanged(TObject* Sender);

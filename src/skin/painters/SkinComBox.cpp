@@ -46,6 +46,11 @@ TRect ToTRect(const RECT& R) {
   return {R.left, R.top, R.right, R.bottom};
 }
 
+// A strip mirrored as a whole holds its frames in reverse order.
+int MirroredFrame(int Frame, int FrameCount) {
+  return FrameCount + 1 - Frame;
+}
+
 constexpr int kComboType = 3;  // CBS_SIMPLE, CBS_DROPDOWN or CBS_DROPDOWNLIST
 // The drop button is not shown (a simple combo box).
 constexpr DWORD kButtonInvisible = 0x8000;
@@ -106,6 +111,14 @@ void TSkinComBox::AttachCompanions() {
 void TSkinComBox::FreeCompanions() {
   delete std::exchange(FListPainter, nullptr);
   delete std::exchange(FSimpleListPainter, nullptr);
+}
+
+// The lists' painters are not in the form skinner's list: they hear of a
+// new skin from here.
+void TSkinComBox::SkinChanged() {
+  TSkinControl::SkinChanged();
+  if (FListPainter) FListPainter->SkinChanged();
+  if (FSimpleListPainter) FSimpleListPainter->SkinChanged();
 }
 
 void TSkinComBox::Notification(TComponent* AComponent, TOperation Operation) {
@@ -365,7 +378,7 @@ void TSkinComBox::DrawComposed(HDC Face, const RECT& Whole, int Frame) const {
                                                                : skin.ComboButton.get();
   if (!image || image->Image.Empty()) return;
   DrawSliced(Face, ToTRect(Whole), image->Image, false, image->Tile != 0, true, image->FrameCount,
-             Frame, image->Margins);
+             LeftButton() ? MirroredFrame(Frame, image->FrameCount) : Frame, image->Margins);
 }
 
 void TSkinComBox::DrawSunken(HDC Face, const RECT& Whole, int Frame) {
@@ -404,9 +417,9 @@ void TSkinComBox::DrawFlat(HDC Face, const RECT& Whole, int Frame) {
 void TSkinComBox::DrawButtonImage(HDC Face, const RECT& Button, int Frame) const {
   const TParsedSkin& skin = FSkinData->Skin();
   const TDataSkinBorder& combo = *skin.ComboButton;
-  const TPixelBuffer& image =
-      LeftButton() && !combo.SecondImage.Empty() ? combo.SecondImage : combo.Image;
-  DrawFrameStretched(Face, ToTRect(Button), image, true, combo.FrameCount, Frame);
+  const bool mirrored = LeftButton() && !combo.SecondImage.Empty();
+  DrawFrameStretched(Face, ToTRect(Button), mirrored ? combo.SecondImage : combo.Image, true,
+                     combo.FrameCount, mirrored ? MirroredFrame(Frame, combo.FrameCount) : Frame);
   if (const TDataSkinObject* extra = skin.ExtraImages.get(); extra && !extra->Image.Empty())
     DrawFrameCentered(Face, ToTRect(Button), extra->Image, true, extra->FrameCount, Frame);
 }

@@ -37,6 +37,8 @@ class TSkinComBox : public TSkinControl {
   void AttachToWindow(HWND Window, TSkinData* Data, TWinSkinForm* FormSkinner,
                       TCanvas* Canvas) override;
 
+  void SkinChanged() override;
+
   // The drop button's rectangle at the last paint (client coordinates).
   const RECT& ButtonRect() const { return FButtonRect; }
   bool DroppedDown() const { return FDroppedDown; }

@@ -48,6 +48,11 @@ void TSkinDateTime::AttachToControl(TWinSkinForm* FormSkinner, TSkinData* Data,
   FArrow->SetFrame(ArrowFrame());
 }
 
+void TSkinDateTime::SkinChanged() {
+  TSkinEdit::SkinChanged();
+  if (FArrow) FArrow->Invalidate();
+}
+
 void TSkinDateTime::FreeArrow() {
   delete std::exchange(FArrow, nullptr);
 }

@@ -19,6 +19,8 @@ class TSkinDateTime : public TSkinEdit {
   void AttachToControl(TWinSkinForm* FormSkinner, TSkinData* Data, bool PaintBackground,
                        TCanvas* Canvas) override;
 
+  void SkinChanged() override;
+
   TArrowButton* ArrowButton() const { return FArrow; }
   // The picker's drop button (client coordinates).
   RECT PickerButtonRect() const;

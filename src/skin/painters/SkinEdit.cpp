@@ -50,6 +50,13 @@ void TSkinEdit::Detach() {
     RedrawWindow(FHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
 }
 
+// The up-down painter is not in the form skinner's list: it hears of a
+// new skin from here.
+void TSkinEdit::SkinChanged() {
+  TSkinControl::SkinChanged();
+  if (FUpDown) FUpDown->SkinChanged();
+}
+
 void TSkinEdit::Notification(TComponent* AComponent, TOperation Operation) {
   TSkinControl::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FUpDown) FUpDown = nullptr;

@@ -19,6 +19,7 @@ class TSkinEdit : public TSkinControl {
   ~TSkinEdit() override;
 
   TSkinUpDown* UpDownPainter() const { return FUpDown; }
+  void SkinChanged() override;
 
  protected:
   void Detach() override;

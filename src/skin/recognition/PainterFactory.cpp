@@ -16,6 +16,7 @@
 #include "skin/painters/SkinListView.h"
 #include "skin/painters/SkinMP.h"
 #include "skin/painters/SkinMenuButton.h"
+#include "skin/painters/SkinObjImage.h"
 #include "skin/painters/SkinProgress.h"
 #include "skin/painters/SkinRadioButton.h"
 #include "skin/painters/SkinScControl.h"
@@ -94,7 +95,7 @@ const TPainterClass kPainterClasses[] = {
     {TPainterKind::pkGroupBox, "TSkinGroupBox", Create<TSkinGroupBox>},
     {TPainterKind::pkBox, "TSkinBox", Create<TSkinBox>},
     {TPainterKind::pkBoxH, "TSkinBoxH", Create<TSkinBoxH>},
-    {TPainterKind::pkObjImage, "TSkinObjImage"},
+    {TPainterKind::pkObjImage, "TSkinObjImage", CreateInMode<TSkinObjImage>},
     {TPainterKind::pkTab, "TSkinTab", CreateInMode<TSkinTab>},
     {TPainterKind::pkTabBtn, "TSkinTabBtn", Create<TSkinTabBtn>},
     {TPainterKind::pkTab31, "TSkinTab31", Create<TSkinTab31>},

@@ -326,15 +326,20 @@ TEST(SkinCheckBox, BareButtonsAndAFourFrameStrip) {
   plain->SetEnabled(false);
   EXPECT_TRUE(shows(plainWindow, check, 3));
 
-  // Switching the skin off gives the native buttons back.
+  // Switching the skin off gives the native buttons back, and they show
+  // their native look without being asked to repaint.
   form.Skinned.Data->SetActive(false);
   ASSERT_TRUE(form.Skinned.WaitUnskinned());
-  for (HWND window : {bareCheck, bareRadio, plainWindow}) {
+  for (HWND window : {bareCheck, bareRadio, plainWindow})
     EXPECT_NE(SendMessageA(window, SM_ISSKINNED, 0, 0), 1);
-    RedrawNow(window);
-  }
-  EXPECT_EQ(SolidFrameAt(CaptureWindow(bareCheck), glyph, check), 0);
-  EXPECT_EQ(SolidFrameAt(CaptureWindow(plainWindow), glyph, check), 0);
+  const auto native = [&](HWND Window, const std::vector<TPixel>& Colours) {
+    return WaitForPixels(Window, [&](const TPixelBuffer& Shown) {
+      return SolidFrameAt(Shown, glyph, Colours) == 0;
+    });
+  };
+  EXPECT_TRUE(native(bareCheck, check));
+  EXPECT_TRUE(native(bareRadio, radio));
+  EXPECT_TRUE(native(plainWindow, check));
   DestroyWindow(bareCheck);
   DestroyWindow(bareRadio);
 }

@@ -82,3 +82,18 @@ int ShownSlicedFrame(HWND Window, const TDataSkinObject& Element) {
   }
   return best;
 }
+
+TBytes ButtonStyleSkin(int Style) {
+  TTestSkinImages images = PlainBorders(4, 24, 4, 4, PixelFromRgb(40, 40, 90),
+                                        PixelFromRgb(90, 90, 90));
+  TPixelBuffer button(64, 16, PixelFromRgb(0, 0, 255));
+  button.FillRect({16, 0, 32, 16}, PixelFromRgb(255, 0, 0));
+  button.FillRect({32, 0, 48, 16}, PixelFromRgb(128, 128, 128));
+  button.FillRect({48, 0, 64, 16}, PixelFromRgb(0, 200, 0));
+  images.Extra.push_back({"combo.bmp", button});
+  images.ExtraSections = "[ComboButton]\r\nImage=combo.bmp\r\nStyle=" + std::to_string(Style) +
+                         "\r\nTrans=1\r\nTile=0\r\nLeftWidth=0\r\nTopHeight=0\r\n"
+                         "RightWidth=0\r\nBottomHeight=0\r\n";
+  return MakeSkin(images);
+}
+

@@ -41,6 +41,10 @@ class TEditsForm {
 // The frame (1..FrameCount) of Element, drawn sliced over the whole window,
 // that the window shows where the element is opaque; 0 for none.
 int ShownSlicedFrame(HWND Window, const TDataSkinObject& Element);
+// A skin of plain borders and a combo button of four solid frames (blue,
+// red, grey, green) in the given style, without a sunken edge or up-down
+// elements.
+TBytes ButtonStyleSkin(int Style);
 // Paints the window now (client and frame).
 void RedrawNow(HWND Window);
 // The pixel of a window at (X, Y) as the screen shows it now.

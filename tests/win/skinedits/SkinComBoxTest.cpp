@@ -41,22 +41,6 @@ bool Dropped(HWND Combo) {
   return SendMessageA(Combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
-// A skin of plain borders and a combo button of four solid frames (blue,
-// red, grey, green) in the given style, without a sunken edge.
-TBytes ButtonStyleSkin(int Style) {
-  TTestSkinImages images = PlainBorders(4, 24, 4, 4, PixelFromRgb(40, 40, 90),
-                                        PixelFromRgb(90, 90, 90));
-  TPixelBuffer button(64, 16, PixelFromRgb(0, 0, 255));
-  button.FillRect({16, 0, 32, 16}, PixelFromRgb(255, 0, 0));
-  button.FillRect({32, 0, 48, 16}, PixelFromRgb(128, 128, 128));
-  button.FillRect({48, 0, 64, 16}, PixelFromRgb(0, 200, 0));
-  images.Extra.push_back({"combo.bmp", button});
-  images.ExtraSections = "[ComboButton]\r\nImage=combo.bmp\r\nStyle=" + std::to_string(Style) +
-                         "\r\nTrans=1\r\nTile=0\r\nLeftWidth=0\r\nTopHeight=0\r\n"
-                         "RightWidth=0\r\nBottomHeight=0\r\n";
-  return MakeSkin(images);
-}
-
 // A combo box whose system puts the drop button at the left (as some
 // systems do for a scroll bar on the left): the system's answer mirrored.
 WNDPROC gSystemCombo = nullptr;
@@ -224,6 +208,20 @@ TEST(SkinComBox, TheButtonStylesAndTheMirroredButton) {
     combo->SetEnabled(false);
     PumpMessages(40);
     EXPECT_EQ(PixelOf(wnd, width - 2 - w / 2, height / 2), kGrey);
+
+    // With the button at the left, the mirrored image in the same state.
+    HWND left = CreateWindowExA(WS_EX_LEFTSCROLLBAR, "COMBOBOX", "",
+                                WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 20, 60, 150,
+                                200, form.Form(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    gSystemCombo = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(left, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonAtTheLeft)));
+    TWinSkinForm* skinner = form.Skinned.Skinner();
+    auto* painter = new TSkinComBox(skinner);
+    painter->AttachToWindow(left, form.Skinned.Data, skinner, &skinner->CanvasWork());
+    RedrawNow(left);
+    EXPECT_EQ(PixelOf(left, 2 + w / 2, height / 2), kBlue);
+    EXPECT_NE(PixelOf(left, width - 2 - w / 2, height / 2), kBlue);
+    DestroyWindow(left);
   }
   // Style 1, the flat look: a one-pixel frame in the shadow colour, darker
   // under the mouse, the button one pixel inside it.
@@ -278,7 +276,9 @@ TEST(SkinComBox, TheButtonStylesAndTheMirroredButton) {
     MouseMoveTo(5, 5);
     RedrawNow(form.Form());
     EXPECT_EQ(ShownSlicedFrame(kept, *skin.ComboButton), TSkinComBox::cfNormal);
-    EXPECT_EQ(ShownSlicedFrame(mirrored, *skin.SunkEdge), TSkinComBox::cfNormal);
+    // The mirrored strip holds the frames in reverse order.
+    EXPECT_EQ(ShownSlicedFrame(mirrored, *skin.SunkEdge),
+              skin.SunkEdge->FrameCount + 1 - TSkinComBox::cfNormal);
     EXPECT_EQ(ShownSlicedFrame(mirrored, *skin.ComboButton), 0);
     DestroyWindow(mirrored);
     DestroyWindow(kept);

@@ -1,7 +1,7 @@
 // The date-time painter on a real picker with a drop-down calendar: the
 // skin's border and an arrow button over the picker's own, in the frame of
-// each state, while the calendar still drops under the mouse; the picker
-// given back as it was.
+// each state, while the calendar still drops under the mouse; a new skin
+// reaching the button; the picker given back as it was.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,6 +12,7 @@
 #include "skin/imaging/ImagePrimitives.h"
 #include "skin/painters/ArrowButton.h"
 #include "skin/painters/SkinDateTime.h"
+#include "skin/painters/SkinUpDown.h"
 #include "skinedits/EditSupport.h"
 #include "toolkit/CustomEdit.h"
 #include "toolkit/DateTimePicker.h"
@@ -45,6 +46,8 @@ TEST(SkinDateTime, TheArrowButtonShowsEachStateAndTheCalendarStillDrops) {
   auto* picker = form.Add<TDateTimePicker>(20, 20, 160, 23);
   picker->SetDate("2026-03-01");
   auto* away = form.Add<TEdit>(220, 20, 120, 23);
+  auto* stepper = form.Add<TDateTimePicker>(20, 60, 160, 23);
+  stepper->SetDateMode(dmUpDown);
   const LONG_PTR style = GetWindowLongPtrA(picker->WindowHandle(), GWL_STYLE);
   ASSERT_TRUE(form.Skin());
   HWND wnd = picker->WindowHandle();
@@ -97,6 +100,25 @@ TEST(SkinDateTime, TheArrowButtonShowsEachStateAndTheCalendarStillDrops) {
   PumpMessages(40);
   EXPECT_EQ(ShownArrowFrame(button, *skin.ComboxArrow, face), TArrowButton::afDisabled);
   picker->SetEnabled(true);
+
+  // A new skin reaches the arrow button and the arrows inside a picker
+  // that steps: the arrow is the new skin's (a solid blue normal frame),
+  // and without up-down elements the arrows are drawn in the face colour.
+  HWND steps = stepper->WindowHandle();
+  auto* stepperPainter = dynamic_cast<TSkinEdit*>(form.PainterOf(steps));
+  ASSERT_NE(stepperPainter, nullptr);
+  ASSERT_NE(stepperPainter->UpDownPainter(), nullptr);
+  HWND arrows = stepperPainter->UpDownPainter()->Handle();
+  const RECT a = WindowRectOf(arrows);
+  const POINT inArrows{(a.right - a.left) / 2, (a.bottom - a.top) / 4};
+  const TPixel programArrows = PixelOf(arrows, inArrows.x, 1);
+  TTempSkinFile other(ButtonStyleSkin(0));
+  form.Skinned.Data->SetSkinFile(other.Path());
+  EXPECT_TRUE(PumpUntil([&] { return PixelOf(button, 4, 4) == PixelFromRgb(0, 0, 255); }, 3000));
+  EXPECT_TRUE(PumpUntil(
+      [&] { return PixelOf(arrows, 3, inArrows.y) == form.Shown(form.Colours().ButtonFace); },
+      3000));
+  EXPECT_NE(PixelOf(arrows, inArrows.x, 1), programArrows);
 
   ASSERT_TRUE(form.Unskin());
   EXPECT_NE(SendMessageA(wnd, SM_ISSKINNED, 0, 0), 1);
