@@ -25,16 +25,8 @@ std::string SystemErrorText(DWORD Code) {
   return result;
 }
 
-// Why the file cannot serve as a skin; empty when it can.
+// Why the packed skin file cannot serve as a skin; empty when it can.
 std::string SkinFileFault(const std::string& Path) {
-  const DWORD attributes = GetFileAttributesA(Path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
-    const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-      return "the file does not exist";
-    return "the file cannot be read (" + SystemErrorText(error) + ")";
-  }
-  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return "it is a folder, not a file";
   HANDLE file = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE)
@@ -72,14 +64,48 @@ std::string SkinFileFault(const std::string& Path) {
   return "it is not a skin file" + (complaint.empty() ? std::string() : " (" + complaint + ")");
 }
 
+// Why the unpacked skin folder cannot serve as a skin; empty when it can.
+// The definition is the first file whose name holds ".ini", as in a packed
+// skin.
+std::string SkinFolderFault(const std::string& Path) {
+  std::string pattern = Path;
+  if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') pattern += '\\';
+  pattern += "*.ini*";
+  WIN32_FIND_DATAA found{};
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES)
+      return "the folder holds no skin definition (a .ini file)";
+    return "the folder cannot be read (" + SystemErrorText(error) + ")";
+  }
+  bool definition = false;
+  do definition = !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  while (!definition && FindNextFileA(search, &found));
+  FindClose(search);
+  return definition ? std::string() : "the folder holds no skin definition (a .ini file)";
+}
+
 }  // namespace
+
+std::string SkinSourceFault(const std::string& Path) {
+  if (Path.empty()) return "no file or folder is named";
+  const DWORD attributes = GetFileAttributesA(Path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return "it does not exist";
+    return "it cannot be read (" + SystemErrorText(error) + ")";
+  }
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return SkinFolderFault(Path);
+  return SkinFileFault(Path);
+}
 
 std::string ApplySkinSwitch(TSkinData& Data, const std::string& Value) {
   if (SameText(Value, "none")) {
     Data.SetActive(false);
     return {};
   }
-  const std::string fault = SkinFileFault(Value);
+  const std::string fault = SkinSourceFault(Value);
   if (fault.empty()) Data.SetSkinFile(Value);
   Data.SetActive(true);
   if (fault.empty()) return {};
