@@ -73,18 +73,57 @@ TBytes SolidLike(const std::string& Name, COLORREF Colour) {
   return BmpEncoder::Encode24(solid);
 }
 
+namespace {
+
+// Rows 2 to 6 of the window, every other pixel across: above the caption
+// text, below the frame's rounded corners.
+double ShareOf(HDC Dc, POINT Origin, int Width, const std::vector<COLORREF>& Colours) {
+  int same = 0, all = 0;
+  for (int y = 2; y <= 6; ++y)
+    for (int x = 0; x < Width; x += 2, ++all) {
+      const COLORREF c = GetPixel(Dc, Origin.x + x, Origin.y + y);
+      for (COLORREF colour : Colours)
+        if (c == colour) {
+          ++same;
+          break;
+        }
+    }
+  return all ? static_cast<double>(same) / all : 0;
+}
+
+}  // namespace
+
 double TitleShare(HWND Window, COLORREF Colour) {
   RECT r;
   GetWindowRect(Window, &r);
-  const int width = r.right - r.left;
-  if (width <= 0) return 0;
   HDC dc = GetWindowDC(Window);
-  int same = 0, all = 0;
-  for (int y = 2; y <= 6; ++y)
-    for (int x = 0; x < width; x += 2, ++all)
-      if (GetPixel(dc, x, y) == Colour) ++same;
+  const double share = ShareOf(dc, POINT{0, 0}, r.right - r.left, {Colour});
   ReleaseDC(Window, dc);
-  return all ? static_cast<double>(same) / all : 0;
+  return share;
+}
+
+double ScreenTitleShare(HWND Window, const std::vector<COLORREF>& Colours) {
+  RECT r;
+  GetWindowRect(Window, &r);
+  HDC dc = GetDC(nullptr);
+  const double share = ShareOf(dc, POINT{r.left, r.top}, r.right - r.left, Colours);
+  ReleaseDC(nullptr, dc);
+  return share;
+}
+
+std::vector<COLORREF> OwnTitleColours() {
+  TBytes bytes;
+  ProgramSkinReader().ExtractFile(TitleBitmapName(), bytes);
+  const TPixelBuffer image = BmpDecoder::Decode(bytes.data(), bytes.size());
+  std::vector<COLORREF> colours;
+  // Two frames one above the other, active then inactive; the rows shade
+  // from top to bottom.
+  for (int frame = 0; frame < 2; ++frame)
+    for (int y = 2; y <= 6; ++y) {
+      const TPixel p = image.Pixel(image.Width() / 2, frame * image.Height() / 2 + y);
+      colours.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+    }
+  return colours;
 }
 
 HWND FindProcessWindow(const char* Class) {

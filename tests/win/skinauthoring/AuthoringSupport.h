@@ -28,8 +28,13 @@ TBytes SolidLike(const std::string& Name, COLORREF Colour);
 void WriteFile(const std::string& Path, const TBytes& Bytes);
 
 // The share (0 to 1) of the pixels in the top rows of the window's frame,
-// across its width, that are exactly Colour.
+// across its width, that are exactly one of Colours: read from the window
+// (a window of this process) or from the screen (any window).
 double TitleShare(HWND Window, COLORREF Colour);
+double ScreenTitleShare(HWND Window, const std::vector<COLORREF>& Colours);
+// The colours of those rows in the program's own skin, active and
+// inactive (a title bar drawn with it matches most of them).
+std::vector<COLORREF> OwnTitleColours();
 
 // Runs the application's message handling (as the program's loop does:
 // menu shortcuts, dialog keys) for about Milliseconds, or until Done holds.

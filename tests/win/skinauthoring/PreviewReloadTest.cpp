@@ -73,11 +73,12 @@ class PreviewReload : public ::testing::Test {
 };
 
 TEST_F(PreviewReload, F5ShowsAnEditedTitleBarOnEveryOpenWindowWithinASecond) {
+  // The author unpacks the program's skin and opens the folder.
   TTempFolder folder;
-  const std::string skin = folder / "Edited.skn";
-  WriteFile(skin, ProgramSkin());
+  const std::string skin = folder.MakeFolder("Unpacked");
+  UnpackProgramSkin(skin);
   ASSERT_TRUE(Form->OpenSkin(skin));
-  EXPECT_EQ(Panel(1), "Skin: Edited.skn");
+  EXPECT_EQ(Panel(1), "Skin: Unpacked");
 
   // A second window skinned by the same component, with documents in it.
   Form->MDIWindowClick(nullptr);
@@ -95,7 +96,7 @@ TEST_F(PreviewReload, F5ShowsAnEditedTitleBarOnEveryOpenWindowWithinASecond) {
   for (HWND w : windows) EXPECT_LT(TitleShare(w, kEdited), 0.05);
 
   // The author paints the title bar's bitmap green and presses F5.
-  WriteFile(skin, ProgramSkinWith(TitleBitmapName(), SolidLike(TitleBitmapName(), kEdited)));
+  WriteFile(skin + "\\" + TitleBitmapName(), SolidLike(TitleBitmapName(), kEdited));
   BringToFront();
   const DWORD pressed = GetTickCount();
   PressChord({VK_F5});
@@ -113,7 +114,7 @@ TEST_F(PreviewReload, F5ShowsAnEditedTitleBarOnEveryOpenWindowWithinASecond) {
   for (HWND w : windows) EXPECT_GE(TitleShare(w, kEdited), 0.5);
   EXPECT_LE(took, 1000u);
   EXPECT_EQ(Panel(0).rfind("Skin read again at ", 0), 0u) << Panel(0);
-  EXPECT_EQ(Panel(1), "Skin: Edited.skn");
+  EXPECT_EQ(Panel(1), "Skin: Unpacked");
   EXPECT_TRUE(Shown.Texts.empty());
 }
 
@@ -173,6 +174,39 @@ TEST_F(PreviewReload, OpenSkinTakesTheFileTypedIntoTheDialog) {
   }
   EXPECT_EQ(Form->SkinPath(), skin);
   EXPECT_EQ(Panel(1), "Skin: Typed.skn");
+}
+
+TEST_F(PreviewReload, AFolderWithAMissingBitmapIsShownWithItsProblemsNamed) {
+  TTempFolder folder;
+  const std::string skin = folder.MakeFolder("Missing title");
+  UnpackProgramSkin(skin);
+  const std::string title = TitleBitmapName();
+  ASSERT_TRUE(DeleteFileA((skin + "\\" + title).c_str()));
+  {
+    TDialogTyping nothing(std::vector<std::string>{""});
+    EXPECT_TRUE(Form->OpenSkin(skin));
+    PumpApplication(App, 500);
+    EXPECT_EQ(nothing.Seen(), 0) << "a skin with faults is shown without a box";
+  }
+  EXPECT_EQ(Panel(1), "Skin: Missing title");
+  EXPECT_NE(Panel(2).find(title), std::string::npos) << Panel(2);
+  auto* problems = dynamic_cast<TMenuItem*>(Form->FindComponent("SkinProblems1"));
+  ASSERT_NE(problems, nullptr);
+  EXPECT_TRUE(problems->GetEnabled());
+
+  // The whole list, on asking: one box naming the file.
+  {
+    TDialogTyping box("");
+    problems->Click();
+    EXPECT_EQ(box.Seen(), 1);
+    EXPECT_EQ(box.Caption(), "Skin problems");
+  }
+
+  // Put back and read again: the problems are gone.
+  WriteFile(skin + "\\" + title, SolidLike(title, kEdited));
+  Form->ReloadSkin();
+  EXPECT_EQ(Panel(2).find(title), std::string::npos) << Panel(2);
+  EXPECT_FALSE(problems->GetEnabled());
 }
 
 }  // namespace

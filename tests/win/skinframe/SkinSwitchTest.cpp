@@ -53,10 +53,10 @@ TEST(SkinSwitch, AFileThatIsNoSkinGivesOneMessageAndTheEmbeddedSkinStays) {
   EXPECT_EQ(data.GetSkinFile(), "");
 
   // A folder is taken for an unpacked skin only when it holds a definition.
-  const std::string empty = std::string(temp) + "fwk-empty-skin-folder";
-  CreateDirectoryA(empty.c_str(), nullptr);
-  message = ApplySkinSwitch(data, empty);
-  RemoveDirectoryA(empty.c_str());
+  const std::string emptyFolder = std::string(temp) + "fwk-empty-skin-folder";
+  CreateDirectoryA(emptyFolder.c_str(), nullptr);
+  message = ApplySkinSwitch(data, emptyFolder);
+  RemoveDirectoryA(emptyFolder.c_str());
   EXPECT_NE(message.find("holds no skin definition"), std::string::npos) << message;
 
   const std::string text = "this is a text file, not a skin";
