@@ -1,5 +1,6 @@
 #include "skin/definition/SkinFindings.h"
 
+#include <algorithm>
 #include <utility>
 
 void TSkinFindings::Add(TSkinFindingKind Kind, std::string Where, std::string Text,
@@ -28,10 +29,18 @@ std::string BriefOf(const TSkinFinding& F) {
 
 std::string TSkinFindings::Summary() const {
   if (FItems.empty()) return {};
-  std::string out = std::to_string(FItems.size()) + (FItems.size() == 1 ? " problem: " : " problems: ");
-  const std::size_t named = FItems.size() <= kSummaryItems + 1 ? FItems.size() : kSummaryItems;
-  for (std::size_t i = 0; i < named; ++i) out += (i ? ", " : "") + BriefOf(FItems[i]);
-  if (named < FItems.size()) out += " and " + std::to_string(FItems.size() - named) + " more";
+  // The same problem met under several keys is named once.
+  std::vector<std::string> briefs;
+  for (const TSkinFinding& f : FItems) {
+    std::string brief = BriefOf(f);
+    if (std::find(briefs.begin(), briefs.end(), brief) == briefs.end())
+      briefs.push_back(std::move(brief));
+  }
+  std::string out =
+      std::to_string(FItems.size()) + (FItems.size() == 1 ? " problem: " : " problems: ");
+  const std::size_t named = briefs.size() <= kSummaryItems + 1 ? briefs.size() : kSummaryItems;
+  for (std::size_t i = 0; i < named; ++i) out += (i ? ", " : "") + briefs[i];
+  if (named < briefs.size()) out += " and " + std::to_string(briefs.size() - named) + " more";
   return out;
 }
 

@@ -288,8 +288,9 @@ TPixelBuffer DecodeAt(const TBmpBytes& Bytes, std::size_t HeaderOffset, std::siz
 
 TPixelBuffer Decode(const std::uint8_t* Data, std::size_t Size, TBmpFault* Fault) {
   TBmpBytes bytes(Data, Data ? Size : 0);
-  if (!bytes.Has(0, FileHeaderSize) || bytes.U8(0) != 'B' || bytes.U8(1) != 'M')
+  if (!bytes.Has(0, 2) || bytes.U8(0) != 'B' || bytes.U8(1) != 'M')
     return Refused(TBmpFault::NotBitmap, Fault);
+  if (!bytes.Has(0, FileHeaderSize)) return Refused(TBmpFault::BadHeader, Fault);
   std::uint32_t pixelOffset = bytes.U32(10);
   // A zero offset means "right after the colour table".
   if (pixelOffset != 0 && pixelOffset < FileHeaderSize + CoreHeaderSize)
