@@ -264,7 +264,7 @@ void TPreviewForm::ShowNoSkin() {
 }
 
 bool TPreviewForm::OpenSkin(const std::string& Path) {
-  std::string fault = SkinSourceFault(Path);
+  std::string fault = SkinSourceFault(Path, TSkinReading::srForAuthor);
   if (fault.empty()) {
     TSkinMessageCapture said;
     SkinData1->SetSkinFile(Path);
@@ -290,10 +290,13 @@ void TPreviewForm::ReloadSkin() {
   if (FSkinPath.empty()) {
     SkinData1->SetSkinBuffer(EmbeddedProgramSkin());
   } else {
-    std::string fault = SkinSourceFault(FSkinPath);
+    std::string fault = SkinSourceFault(FSkinPath, TSkinReading::srForAuthor);
     if (fault.empty()) {
       TSkinMessageCapture said;
-      SkinData1->SetSkinFile(FSkinPath);
+      if (SkinData1->GetSkinFile() == FSkinPath)
+        SkinData1->ReloadSkin();
+      else
+        SkinData1->SetSkinFile(FSkinPath);
       fault = said.Joined(" ");
     }
     if (!fault.empty()) {
@@ -341,11 +344,11 @@ void TPreviewForm::ReloadClick(TObject*) {
 }
 
 void TPreviewForm::SkinProblemsClick(TObject*) {
-  const std::vector<std::string> lines = SkinProblemLines();
-  if (lines.empty()) return;
-  std::string text = "What the reader found wrong in " + ShownSkin() + ":\n";
-  for (const std::string& line : lines) text += "\n" + line;
-  Application->MessageBox(text, "Skin problems", MB_OK | MB_ICONINFORMATION);
+  const TSkinFindings& findings = SkinData1->Findings();
+  if (findings.Empty()) return;
+  Application->MessageBox("What the reader found wrong in " + ShownSkin() +
+                              " and worked around:\n\n" + FindingsText(findings, 30),
+                          "Skin problems", MB_OK | MB_ICONINFORMATION);
 }
 
 // ---- The shell page --------------------------------------------------------
@@ -392,9 +395,5 @@ void TPreviewForm::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 std::string TPreviewForm::SkinProblemsSummary() const {
-  return {};
-}
-
-std::vector<std::string> TPreviewForm::SkinProblemLines() const {
-  return {};
+  return SkinData1->Findings().Summary();
 }

@@ -122,10 +122,8 @@ class TPreviewForm : public TForm {
   void ShowSkinState(const std::string& Note = {});
   // The skin shown, in a few words ("Fernwick's own skin", "Autumn.skn").
   std::string ShownSkin() const;
-  // What the reader found wrong in the skin shown: one line, and one
-  // sentence per fault.
+  // What the reader found wrong in the skin shown, in one line.
   std::string SkinProblemsSummary() const;
-  std::vector<std::string> SkinProblemLines() const;
 
   TPreviewMDIForm* FMDIWindow = nullptr;
   std::string FSkinPath;

@@ -4,7 +4,7 @@ std::string ProgramPath() {
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
   std::string path = self;
-  path.erase(path.find_last_of('\\'));       // .../tests
+  path.erase(path.find_last_of('\\'));      // .../tests
   path.erase(path.find_last_of('\\') + 1);  // the build tree
   return path + "bin\\Fernwick.exe";
 }

@@ -22,8 +22,7 @@ class TProgram {
   // The first visible top-level window of the program with that caption
   // (any, when Caption is empty) and class (any, when Class is empty),
   // waited for up to Milliseconds; null when none came.
-  HWND WaitWindow(const std::string& Caption, const std::string& Class,
-                  DWORD Milliseconds) const;
+  HWND WaitWindow(const std::string& Caption, const std::string& Class, DWORD Milliseconds) const;
   HWND FindWindow(const std::string& Caption, const std::string& Class) const;
 
  private:

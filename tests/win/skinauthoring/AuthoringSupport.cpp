@@ -75,39 +75,61 @@ TBytes SolidLike(const std::string& Name, COLORREF Colour) {
 
 namespace {
 
+constexpr int kTop = 2, kRows = 5;
+
+double Share(const std::vector<COLORREF>& Row, const std::vector<COLORREF>& Colours) {
+  int same = 0;
+  for (COLORREF c : Row)
+    for (COLORREF colour : Colours)
+      if (c == colour) {
+        ++same;
+        break;
+      }
+  return Row.empty() ? 0 : static_cast<double>(same) / Row.size();
+}
+
 // Rows 2 to 6 of the window, every other pixel across: above the caption
-// text, below the frame's rounded corners.
-double ShareOf(HDC Dc, POINT Origin, int Width, const std::vector<COLORREF>& Colours) {
-  int same = 0, all = 0;
-  for (int y = 2; y <= 6; ++y)
-    for (int x = 0; x < Width; x += 2, ++all) {
-      const COLORREF c = GetPixel(Dc, Origin.x + x, Origin.y + y);
-      for (COLORREF colour : Colours)
-        if (c == colour) {
-          ++same;
-          break;
-        }
+// text, below the frame's rounded corners. They are copied at once: a
+// pixel read at a time is slow on some systems.
+std::vector<COLORREF> BandOf(HDC Dc, int Width) {
+  std::vector<COLORREF> band;
+  if (Width <= 0) return band;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = Width;
+  info.bmiHeader.biHeight = -kRows;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP copy = CreateDIBSection(Dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC memory = CreateCompatibleDC(Dc);
+  HGDIOBJ old = SelectObject(memory, copy);
+  BitBlt(memory, 0, 0, Width, kRows, Dc, 0, kTop, SRCCOPY);
+  GdiFlush();
+  const auto* pixels = static_cast<const DWORD*>(bits);
+  for (int y = 0; y < kRows; ++y)
+    for (int x = 0; x < Width; x += 2) {
+      const DWORD p = pixels[y * Width + x];
+      band.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
     }
-  return all ? static_cast<double>(same) / all : 0;
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  DeleteObject(copy);
+  return band;
 }
 
 }  // namespace
 
 double TitleShare(HWND Window, COLORREF Colour) {
+  return TitleShare(Window, std::vector<COLORREF>{Colour});
+}
+
+double TitleShare(HWND Window, const std::vector<COLORREF>& Colours) {
   RECT r;
   GetWindowRect(Window, &r);
   HDC dc = GetWindowDC(Window);
-  const double share = ShareOf(dc, POINT{0, 0}, r.right - r.left, {Colour});
+  const double share = Share(BandOf(dc, r.right - r.left), Colours);
   ReleaseDC(Window, dc);
-  return share;
-}
-
-double ScreenTitleShare(HWND Window, const std::vector<COLORREF>& Colours) {
-  RECT r;
-  GetWindowRect(Window, &r);
-  HDC dc = GetDC(nullptr);
-  const double share = ShareOf(dc, POINT{r.left, r.top}, r.right - r.left, Colours);
-  ReleaseDC(nullptr, dc);
   return share;
 }
 

@@ -27,11 +27,11 @@ TBytes ProgramSkinWith(const std::string& Name, const TBytes& Bytes);
 TBytes SolidLike(const std::string& Name, COLORREF Colour);
 void WriteFile(const std::string& Path, const TBytes& Bytes);
 
-// The share (0 to 1) of the pixels in the top rows of the window's frame,
-// across its width, that are exactly one of Colours: read from the window
-// (a window of this process) or from the screen (any window).
+// The share (0 to 1) of the pixels in the top rows of the window's frame
+// (a window of this process), across its width, that are exactly Colour
+// (or one of Colours).
 double TitleShare(HWND Window, COLORREF Colour);
-double ScreenTitleShare(HWND Window, const std::vector<COLORREF>& Colours);
+double TitleShare(HWND Window, const std::vector<COLORREF>& Colours);
 // The colours of those rows in the program's own skin, active and
 // inactive (a title bar drawn with it matches most of them).
 std::vector<COLORREF> OwnTitleColours();

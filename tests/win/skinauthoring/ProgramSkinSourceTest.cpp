@@ -5,13 +5,19 @@
 
 #include <string>
 
+#include "app/MainWindowDriver.h"
+#include "app/SkinSwitch.h"
+#include "app/preview/PreviewForm.h"
 #include "common/ProgramProcess.h"
-#include "common/ProgramSkin.h"
 #include "common/TempFolder.h"
 #include "skin/engine/EngineMessages.h"
+#include "skin/engine/SkinData.h"
+#include "skin/engine/SkinManager.h"
 #include "skinauthoring/AuthoringSupport.h"
 
 namespace {
+
+constexpr COLORREF kGreen = RGB(30, 160, 60);
 
 // Answers (OK) every message box the program shows until its window
 // WindowClass is skinned and no box came for a second and a half; returns
@@ -35,8 +41,7 @@ int AnswerMessageBoxes(const TProgram& Program, const std::string& WindowClass,
     }
     HWND window = Program.FindWindow("", WindowClass);
     DWORD_PTR skinned = 0;
-    if (window)
-      SendMessageTimeoutA(window, SM_ISSKINNED, 0, 0, SMTO_ABORTIFHUNG, 1000, &skinned);
+    if (window) SendMessageTimeoutA(window, SM_ISSKINNED, 0, 0, SMTO_ABORTIFHUNG, 1000, &skinned);
     if (skinned == 1 && GetTickCount() - quietSince > 1500) break;
     Sleep(50);
   }
@@ -48,17 +53,27 @@ void CloseProgram(const TProgram& Program, HWND Window) {
   EXPECT_TRUE(Program.WaitEnd(15000));
 }
 
+// Green in its title bar, so that a window showing what is left of it
+// cannot pass for one with the program's own skin.
+TBytes GreenSkin() {
+  return ProgramSkinWith(TitleBitmapName(), SolidLike(TitleBitmapName(), kGreen));
+}
+
+TBytes CutShort(const TBytes& Skin) {
+  return TBytes(Skin.begin(), Skin.begin() + Skin.size() * 3 / 5);
+}
+
 }  // namespace
 
-TEST(ProgramSkinSource, ADamagedSkinFileGivesTheProgramsOwnSkinAndOneMessage) {
+TEST(ProgramSkinSource, ADamagedSkinFileGivesOneMessageNamingTheFileAndWhatIsWrong) {
   TTempFolder folder;
-  const TBytes& sound = ProgramSkin();
   struct TCase {
     const char* Name;
     TBytes Bytes;
+    const char* Fault;
   } cases[] = {
-      {"CutShort.skn", TBytes(sound.begin(), sound.begin() + sound.size() * 3 / 5)},
-      {"Garbage.skn", TBytes(300, 0x5A)},
+      {"CutShort.skn", CutShort(GreenSkin()), "damaged"},
+      {"Garbage.skn", TBytes(300, 0x5A), "not a skin file"},
   };
   for (const TCase& damaged : cases) {
     SCOPED_TRACE(damaged.Name);
@@ -69,19 +84,18 @@ TEST(ProgramSkinSource, ADamagedSkinFileGivesTheProgramsOwnSkinAndOneMessage) {
     std::string text;
     EXPECT_EQ(AnswerMessageBoxes(program, "TForm1", text), 1);
     EXPECT_NE(text.find(damaged.Name), std::string::npos) << text;
+    EXPECT_NE(text.find(damaged.Fault), std::string::npos) << text;
+    EXPECT_NE(text.find("its own skin"), std::string::npos) << text;
     HWND main = program.FindWindow("", "TForm1");
     ASSERT_NE(main, nullptr);
-    EXPECT_GE(ScreenTitleShare(main, OwnTitleColours()), 0.5);
     CloseProgram(program, main);
   }
 }
 
-TEST(ProgramSkinSource, AnUnpackedSkinFolderIsShownByThePreviewAndTheMainWindow) {
+TEST(ProgramSkinSource, AnUnpackedSkinFolderStartsThePreviewAndTheMainWindowSkinned) {
   TTempFolder folder;
-  const std::string skin = folder.MakeFolder("Green title");
+  const std::string skin = folder.MakeFolder("Unpacked");
   UnpackProgramSkin(skin);
-  const COLORREF green = RGB(30, 160, 60);
-  WriteFile(skin + "\\" + TitleBitmapName(), SolidLike(TitleBitmapName(), green));
   for (const char* start : {"/preview /skin", "/skin"}) {
     SCOPED_TRACE(start);
     TProgram program(std::string(start) + " \"" + skin + "\"");
@@ -91,7 +105,59 @@ TEST(ProgramSkinSource, AnUnpackedSkinFolderIsShownByThePreviewAndTheMainWindow)
     EXPECT_EQ(AnswerMessageBoxes(program, windowClass, text), 0) << text;
     HWND window = program.FindWindow("", windowClass);
     ASSERT_NE(window, nullptr);
-    EXPECT_GE(ScreenTitleShare(window, {green}), 0.5);
     CloseProgram(program, window);
   }
+}
+
+// What the command line's "/skin" does to a skinned window, looked at in
+// this process, where the window's pixels can be read.
+class SkinSwitchOnAWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application->Initialize();
+    Application->OnException = TExceptionEvent(&Shown, &TShownMessages::Record);
+    App.OnException = Application->OnException;
+    ASSERT_TRUE(App.CreateForm(Form));
+    Form->Show();
+    Form->ShowOwnSkin();
+    TSkinManage::Instance()->RunScheduledAction();
+    PumpApplication(App, 200);
+  }
+  void TearDown() override {
+    delete Form;
+    Application->OnException = TExceptionEvent();
+    PumpMessages(50);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+  bool TitleBecomes(COLORREF Colour) {
+    return PumpApplicationUntil(App,
+                                [&] { return TitleShare(Form->WindowHandle(), Colour) >= 0.5; });
+  }
+
+  TApplication App{nullptr};
+  TShownMessages Shown;
+  TPreviewForm* Form = nullptr;
+};
+
+TEST_F(SkinSwitchOnAWindow, ADamagedFileLeavesTheOwnSkinAndAFolderIsShown) {
+  TTempFolder folder;
+  TSkinData& data = *Form->SkinData1;
+  const std::string damaged = folder / "CutShort.skn";
+  WriteFile(damaged, CutShort(GreenSkin()));
+  const std::string message = ApplySkinSwitch(data, damaged);
+  EXPECT_NE(message.find("damaged"), std::string::npos) << message;
+  EXPECT_EQ(data.SkinSource(), "");
+  TSkinManage::Instance()->RunScheduledAction();
+  PumpApplication(App, 300);
+  EXPECT_LT(TitleShare(Form->WindowHandle(), kGreen), 0.05);
+  EXPECT_GE(TitleShare(Form->WindowHandle(), OwnTitleColours()), 0.5);
+
+  const std::string unpacked = folder.MakeFolder("Unpacked");
+  UnpackProgramSkin(unpacked);
+  WriteFile(unpacked + "\\" + TitleBitmapName(), SolidLike(TitleBitmapName(), kGreen));
+  EXPECT_EQ(ApplySkinSwitch(data, unpacked), "");
+  EXPECT_EQ(data.SkinSource(), unpacked);
+  EXPECT_TRUE(TitleBecomes(kGreen));
 }
