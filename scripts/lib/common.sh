@@ -16,11 +16,15 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # No Gecko or Mono installer prompts when the prefix is first made.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
+# wine64-preloader is only suggested by wine64, but without it Wine reserves
+# the addresses a Windows process needs only after the C library has mapped
+# its own, and a start fails at random (about one in a few thousand) where
+# the heap took the address of the shared user data.
 FW_PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
   libbenchmark-dev libpng-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
+  wine wine64 wine64-preloader fonts-wine xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
 )
 
 fw_log() { printf '[fernwick] %s\n' "$*" >&2; }
