@@ -11,6 +11,7 @@ namespace SkinMessages {
 inline constexpr const char* kOlderSkin = "This is Older Skin File\rPlease update to new version !";
 inline constexpr const char* kSizeOutOfRange =
     "This skin file is damaged: its stored size is out of range";
+inline constexpr const char* kEmptySkin = "This skin file is empty";
 inline constexpr const char* kTooManyFiles =
     "This skin file is damaged: it lists more than 1001 files";
 

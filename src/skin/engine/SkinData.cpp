@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "skin/archive/SkinMessages.h"
 #include "skin/archive/SkinStream.h"
 #include "skin/definition/SkinBlobLoader.h"
 #include "skin/engine/SkinManager.h"
@@ -211,6 +212,7 @@ bool TSkinData::LoadSkin() {
 }
 
 void TSkinData::SetSkinFile(const std::string& Value) {
+  const bool hadSkin = !FSkinNotLoaded;
   FSkinNotLoaded = true;
   FSkinFile = Value;
   if (Designing()) {
@@ -220,16 +222,31 @@ void TSkinData::SetSkinFile(const std::string& Value) {
   if (Value.empty()) return;
   std::ifstream file(Value, std::ios::binary);
   if (!file) return;
-  FSkinBuffer.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  LoadSkin();
-  ApplySkin();
+  TakeSkin(TBytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()), hadSkin);
 }
 
 void TSkinData::SetSkinBuffer(const TBytes& Skin) {
   FSkinFile.clear();
-  FSkinBuffer = Skin;
-  if (Designing()) return;
-  LoadSkin();
+  if (Designing()) {
+    FSkinBuffer = Skin;
+    return;
+  }
+  TakeSkin(Skin, !FSkinNotLoaded);
+}
+
+// A skin that cannot be read (the user has been told why) leaves the one
+// loaded before in place, still drawn.
+void TSkinData::TakeSkin(TBytes Skin, bool HadSkin) {
+  TBytes previous = std::move(FSkinBuffer);
+  FSkinBuffer = std::move(Skin);
+  if (!LoadSkin()) {
+    if (FSkinBuffer.empty()) SkinMessages::Show(SkinMessages::kEmptySkin);
+    if (HadSkin) {
+      FSkinBuffer = std::move(previous);
+      FSkinNotLoaded = false;
+      return;
+    }
+  }
   ApplySkin();
 }
 

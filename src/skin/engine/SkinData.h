@@ -133,6 +133,7 @@ class TSkinData : public TComponent {
   void StartMainForm();
   void StartOwnFormOnly();
   void TakeApplicationIcon();
+  void TakeSkin(TBytes Skin, bool HadSkin);
 
   bool FActive = false;
   int FDisableTag = 99;

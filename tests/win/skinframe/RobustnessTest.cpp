@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/ProcessObjects.h"
 #include "skin/engine/EngineMessages.h"
 #include "skinframe/SkinFrameSupport.h"
 
@@ -50,36 +51,6 @@ std::vector<TBadSkin> BadSkins() {
   TTestSkinImages tall = PlainBorders(4, 1200, 4, 4, kGrey, kGrey);
   skins.push_back({"a title taller than the window", tall});
   return skins;
-}
-
-// GDI and USER objects in use by the process. Where the system does not
-// count them (it answers 0), the free handle slots are counted instead, by
-// taking them all and giving them back: fewer free slots, more in use.
-long ObjectsInUse(DWORD Kind) {
-  if (const DWORD n = GetGuiResources(GetCurrentProcess(), Kind)) return static_cast<long>(n);
-  std::vector<HANDLE> taken;
-  for (int i = 0; i < 300000; ++i) {
-    HANDLE h = Kind == GR_GDIOBJECTS ? static_cast<HANDLE>(CreateRectRgn(0, 0, 1, 1))
-                                     : static_cast<HANDLE>(CreateMenu());
-    if (!h) break;
-    taken.push_back(h);
-  }
-  for (HANDLE h : taken)
-    Kind == GR_GDIOBJECTS ? DeleteObject(static_cast<HGDIOBJ>(h))
-                          : DestroyMenu(static_cast<HMENU>(h));
-  return -static_cast<long>(taken.size());
-}
-
-// The process's committed memory; where the system leaves that count at 0
-// (Wine), its working set.
-SIZE_T PrivateBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                       sizeof counters);
-  if (counters.PrivateUsage) return counters.PrivateUsage;
-  if (counters.PagefileUsage) return counters.PagefileUsage;
-  return counters.WorkingSetSize;
 }
 
 // Runs the component's request at once instead of after its delay.
