@@ -14,14 +14,13 @@
 
 namespace {
 
-// "/skin" on the command line, applied to the skin component of the
-// window the program opens; false when the skin named cannot be used.
-bool ApplySkinOption(const TCommandLine& Options, TSkinData* Data) {
-  if (!Data || !Options.HasSkin()) return true;
+// "/skin" on the command line, applied to the skin component of the main
+// window; what is wrong with the skin named is said in one message.
+void ApplySkinOption(const TCommandLine& Options, TSkinData* Data) {
+  if (!Data || !Options.HasSkin()) return;
   const std::string message = ApplySkinSwitch(*Data, Options.Skin());
-  if (message.empty()) return true;
-  Application->MessageBox(message, Application->GetTitle(), MB_OK | MB_ICONWARNING);
-  return false;
+  if (!message.empty())
+    Application->MessageBox(message, Application->GetTitle(), MB_OK | MB_ICONWARNING);
 }
 
 // The preview shows the program's own skin unless "/skin" names another

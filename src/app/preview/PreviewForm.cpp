@@ -324,6 +324,10 @@ std::string TPreviewForm::ShownSkin() const {
   return FSkinPath.empty() ? "Fernwick's own skin" : LastPart(FSkinPath);
 }
 
+std::string TPreviewForm::SkinProblemsSummary() const {
+  return SkinData1->Findings().Summary();
+}
+
 void TPreviewForm::OpenSkinClick(TObject*) {
   if (!FSkinPath.empty())
     OpenSkinDialog->SetInitialDir(IsFolder(FSkinPath) ? FSkinPath : FolderOf(FSkinPath));
@@ -392,8 +396,4 @@ void TPreviewForm::ShellViewStyleClick(TObject* Sender) {
 void TPreviewForm::Notification(TComponent* AComponent, TOperation Operation) {
   TForm::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FMDIWindow) FMDIWindow = nullptr;
-}
-
-std::string TPreviewForm::SkinProblemsSummary() const {
-  return SkinData1->Findings().Summary();
 }
