@@ -45,6 +45,7 @@ class TTreeNodes {
   // Stops redrawing until the matching EndUpdate.
   void BeginUpdate();
   void EndUpdate();
+  bool Updating() const { return FUpdateCount > 0; }
 
  private:
   TTreeNode* Insert(HTREEITEM Parent, const std::string& Text, void* Data, const TNodeLook* Look);
