@@ -21,6 +21,9 @@ gtest_discover_tests(host_tests DISCOVERY_TIMEOUT 60
                      PROPERTIES ENVIRONMENT "FW_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 
 if(NOT FW_SANITIZE)
+  # The scripts' claiming of Wine prefixes: plain shell, no Wine needed.
+  add_test(NAME scripts_prefix_claims COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/PrefixClaimTest.sh)
+  set_tests_properties(scripts_prefix_claims PROPERTIES TIMEOUT 60)
   fw_add_tools()
   # Benchmarks report figures; they are built but never run as tests.
   find_package(benchmark QUIET)

@@ -81,6 +81,39 @@ foreach(group_dir IN LISTS FW_WIN_TEST_GROUPS)
   set_tests_properties(win_${group} PROPERTIES TIMEOUT 300)
 endforeach()
 
+# Checks of the launcher and of Wine's start itself, with a test program
+# whose start fails on request: a start that fails must fail its suite and
+# say why, and a start must not depend on where the loader's heap landed.
+add_executable(start_check ${CMAKE_SOURCE_DIR}/tests/launcher/StartCheck.cpp)
+target_link_libraries(start_check PRIVATE gtest_main)
+target_compile_options(start_check PRIVATE ${FW_WARNINGS})
+set_target_properties(start_check PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+set(FW_EXPECT_FAILURE ${CMAKE_SOURCE_DIR}/tests/launcher/expect-failure.sh)
+add_test(NAME wine_start_crash_fails_with_its_reason
+         COMMAND ${FW_EXPECT_FAILURE} "start_check[.]exe ended with exit code [0-9]+ .*before running any test"
+                 ${FW_WINE_TEST_LAUNCHER} $<TARGET_FILE:start_check>)
+add_test(NAME wine_start_silent_exit_fails
+         COMMAND ${FW_EXPECT_FAILURE} "start_check[.]exe exited with code 0 but never reported its tests"
+                 ${FW_WINE_TEST_LAUNCHER} $<TARGET_FILE:start_check>)
+set_tests_properties(wine_start_crash_fails_with_its_reason PROPERTIES
+                     ENVIRONMENT FW_START_FAILURE=crash TIMEOUT 120)
+set_tests_properties(wine_start_silent_exit_fails PROPERTIES
+                     ENVIRONMENT FW_START_FAILURE=silent TIMEOUT 120)
+
+find_program(FW_HOST_CC NAMES cc gcc REQUIRED)
+set(FW_HEAP_AT_SHARED_DATA ${CMAKE_BINARY_DIR}/tests/heap-at-shared-data.so)
+add_custom_command(
+  OUTPUT ${FW_HEAP_AT_SHARED_DATA}
+  COMMAND ${FW_HOST_CC} -shared -fPIC -O2 -o ${FW_HEAP_AT_SHARED_DATA}
+          ${CMAKE_SOURCE_DIR}/tests/launcher/HeapAtSharedData.c
+  DEPENDS ${CMAKE_SOURCE_DIR}/tests/launcher/HeapAtSharedData.c
+  COMMENT "Building the host library that moves a loader's heap")
+add_custom_target(heap_at_shared_data ALL DEPENDS ${FW_HEAP_AT_SHARED_DATA})
+add_test(NAME wine_start_survives_a_heap_at_shared_data
+         COMMAND setarch -R env LD_PRELOAD=${FW_HEAP_AT_SHARED_DATA}
+                 ${FW_WINE_TEST_LAUNCHER} $<TARGET_FILE:start_check>)
+set_tests_properties(wine_start_survives_a_heap_at_shared_data PROPERTIES TIMEOUT 120)
+
 # Windows benchmarks: built, run by hand under Wine.
 file(GLOB FW_WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/win/*.cpp)
 foreach(src IN LISTS FW_WIN_BENCH_SOURCES)

@@ -8,7 +8,8 @@ FW_BUILD="${FW_BUILD:-$FW_ROOT/build}"
 FW_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/fernwick"
 # Each checkout has a Wine prefix of its own unless FW_WINEPREFIX names one:
 # checkouts sharing a prefix share its Wine server, and one run's end (which
-# stops the server it started) would end the other's programs mid-test.
+# stops the server it started) would end the other's programs mid-test. Runs
+# of one checkout at the same time take one prefix each (fw_claim_wineprefix).
 FW_CHECKOUT_ID=$(printf '%s' "$FW_ROOT" | sha1sum | cut -c1-8)
 export WINEPREFIX="${FW_WINEPREFIX:-$FW_CACHE/wineprefix-$FW_CHECKOUT_ID}"
 export WINEARCH=win64
@@ -16,11 +17,15 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # No Gecko or Mono installer prompts when the prefix is first made.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
+# wine64-preloader is only suggested by wine64, but without it Wine reserves
+# the addresses a Windows process needs only after the C library has mapped
+# its own, and a start fails at random (about one in a few thousand) where
+# the heap took the address of the shared user data.
 FW_PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
   libbenchmark-dev libpng-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
+  wine wine64 wine64-preloader fonts-wine xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
 )
 
 fw_log() { printf '[fernwick] %s\n' "$*" >&2; }
@@ -72,8 +77,67 @@ fw_ensure_display() {
 # so that prefixes made earlier get them too.
 FW_PREFIX_SETTINGS=2
 
-# Creates the project's own Wine prefix once.
+FW_PREFIX_CLAIM_PID=""
+
+# A run has its Wine prefix to itself. Runs sharing one would share its Wine
+# server, and the end of the run that started it (which stops it) would end
+# the other's programs without a word. So a second run of this checkout (or
+# of the same FW_WINEPREFIX) at the same time takes the first free prefix of
+# "<prefix>-2" to "<prefix>-9", made on first use like the first one.
+fw_claim_wineprefix() {
+  [ -n "$FW_PREFIX_CLAIM_PID" ] && return 0
+  local base=$WINEPREFIX candidate n
+  for n in 1 2 3 4 5 6 7 8 9; do
+    candidate=$base
+    [ "$n" -gt 1 ] && candidate=$base-$n
+    if fw_try_claim "$candidate.lock"; then
+      [ "$n" -gt 1 ] && fw_log "Wine prefix $base is in use by another run; this run uses $candidate"
+      export WINEPREFIX=$candidate
+      return 0
+    fi
+  done
+  fw_log "Wine prefixes $base to $base-9 are all in use by other runs"
+  return 1
+}
+
+# Takes the lock LOCK for as long as this script runs, or fails at once when
+# another run holds it. Only a flock process of its own holds it (-o keeps it
+# from the command flock runs, and this script never has it open), so that
+# nothing the run starts, such as the Wine server or Wine's services, keeps
+# the lock after the run. fw_cleanup ends that process; if the script is
+# killed instead, it ends within a second of the script.
+fw_try_claim() {
+  local lock=$1 answer pid i
+  mkdir -p "$(dirname "$lock")"
+  answer=$(mktemp)
+  flock -n -o "$lock" sh -c 'echo held >"$1"; exec tail -s 1 --pid="$2" -f /dev/null' \
+    sh "$answer" "$$" </dev/null >/dev/null 2>&1 &
+  pid=$!
+  for i in $(seq 1 200); do
+    if [ -s "$answer" ]; then
+      rm -f "$answer"
+      FW_PREFIX_CLAIM_PID=$pid
+      return 0
+    fi
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  rm -f "$answer"
+  return 1
+}
+
+fw_release_wineprefix() {
+  [ -n "$FW_PREFIX_CLAIM_PID" ] || return 0
+  kill "$FW_PREFIX_CLAIM_PID" 2>/dev/null || true
+  wait "$FW_PREFIX_CLAIM_PID" 2>/dev/null || true
+  FW_PREFIX_CLAIM_PID=""
+}
+
+# Claims a prefix for this run and creates it once.
 fw_ensure_wineprefix() {
+  fw_claim_wineprefix
   [ -f "$WINEPREFIX/.fernwick-ready" ] && return 0
   fw_log "creating Wine prefix $WINEPREFIX (first run only)"
   mkdir -p "$WINEPREFIX"
@@ -154,6 +218,7 @@ fw_cleanup() {
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
   fi
+  fw_release_wineprefix
   if [ -n "$FW_STARTED_XVFB_PID" ]; then
     kill "$FW_STARTED_XVFB_PID" >/dev/null 2>&1 || true
     local i

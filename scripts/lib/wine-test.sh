@@ -9,7 +9,8 @@
 # A program that never reports its tests fails even when Wine exits with 0.
 # The program's exit code is this script's exit code, and the script ends
 # soon after the program even when something the program started still holds
-# its output open.
+# its output open. A start that cannot even be attempted (no Wine, no
+# program, no room for the output) fails with its reason.
 #
 # With WINEDEBUG set to anything but -all (someone is debugging) Wine's
 # messages are left as they are and nothing is kept aside.
@@ -23,9 +24,19 @@ program=$1
 shift
 name=$(basename "$program")
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/fw-wine-test.XXXXXX")
+refuse() {
+  echo "[fernwick] $name was not started: $*" >&2
+  exit 1
+}
+
+command -v wine >/dev/null 2>&1 || refuse "there is no wine on PATH ($PATH)"
+[ -f "$program" ] || refuse "there is no file $program"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/fw-wine-test.XXXXXX" 2>&1) ||
+  refuse "no folder for its output in ${TMPDIR:-/tmp}: $work"
 trap 'rm -rf "$work"' EXIT
-touch "$work/wine.log"
+touch "$work/wine.log" && mkfifo "$work/stdout" "$work/stderr" ||
+  refuse "no pipes for its output in $work"
 
 startup_channels=-all,err+all,+loaddll
 collect=0
@@ -33,6 +44,35 @@ if [ "${WINEDEBUG:--all}" = -all ]; then
   export WINEDEBUG=$startup_channels
   collect=1
 fi
+
+# The folder of the prefix's Wine server. Debian's Wine keeps it under
+# /run/user/UID/wine when that exists, otherwise in a folder of TMPDIR whose
+# name the prefix's "wineserver" file holds; Wine as its authors ship it
+# uses /tmp/.wine-UID.
+server_dir() {
+  local prefix=${WINEPREFIX:-$HOME/.wine} root uid
+  uid=$(id -u)
+  if [ -d "/run/user/$uid" ]; then
+    root=/run/user/$uid/wine
+  elif [ -s "$prefix/wineserver" ]; then
+    root=${TMPDIR:-/tmp}/$(head -n 1 "$prefix/wineserver")
+  else
+    root=/tmp/.wine-$uid
+  fi
+  # shellcheck disable=SC2046
+  printf '%s/server-%x-%x' "$root" $(stat -L -c '%d %i' "$prefix" 2>/dev/null || echo 0 0)
+}
+
+# The process id of the prefix's running Wine server (the holder of its
+# lock), or nothing when none runs.
+server_pid() {
+  local inode
+  inode=$(stat -c %i "$(server_dir)/lock" 2>/dev/null) || return 0
+  awk -v inode="$inode" '{
+    for (i = 2; i <= NF; i++)
+      if ($i ~ ":" inode "$" && $(i - 1) ~ /^[0-9]+$/) { print $(i - 1); exit }
+  }' /proc/locks
+}
 
 # Waits a little for a reader of the program's output, then stops it: a
 # process the program started (a Wine service started on demand) may hold
@@ -52,18 +92,20 @@ finish_reading() {
   done
 }
 
-mkfifo "$work/stdout" "$work/stderr"
-# Wine's debug lines read "<thread id>:<class>:<channel>:<function> ...".
+# Wine's debug lines read "<thread id>:<class>:<channel>:<function> ...";
+# those written before the first thread exists have no thread id.
 awk -v kept="$work/wine.log" -v collect="$collect" '
-  collect == 1 && /^[0-9a-f]+:(err|warn|fixme|trace):/ { print >> kept; fflush(kept); next }
+  collect == 1 && /^([0-9a-f]+:)?(err|warn|fixme|trace):[a-z0-9_]+:/ { print >> kept; fflush(kept); next }
   { print > "/dev/stderr"; fflush("/dev/stderr") }
 ' <"$work/stderr" &
 filter=$!
 tee "$work/stdout.log" <"$work/stdout" &
 copier=$!
 
+server_before=$(server_pid)
 wine "$program" "$@" >"$work/stdout" 2>"$work/stderr"
 status=$?
+server_after=$(server_pid)
 finish_reading "$copier" "$filter"
 
 # The server and programs running for this prefix, one "pid command" a line.
@@ -112,6 +154,18 @@ fi
     else
       echo "  (none)"
     fi
+  fi
+  if [ -z "$server_before" ]; then
+    echo "[fernwick] No Wine server ran for the prefix when $name was started."
+  elif [ "$server_after" != "$server_before" ]; then
+    echo "[fernwick] The prefix's Wine server (process $server_before) ended while $name" \
+      "was running; Wine ends its programs without a word when their server goes away" \
+      "(another run on the same prefix ending, or the server failing)."
+  fi
+  if [ ! -x /usr/lib/wine/wine64-preloader ] && [ -x /usr/lib/wine/wine64 ]; then
+    echo "[fernwick] Wine's preloader (package wine64-preloader) is missing: without it a" \
+      "start fails at random where the C library's heap took the address of Windows'" \
+      "shared data (\"failed to map the shared user data\")."
   fi
   echo "[fernwick] Wine processes of the prefix ${WINEPREFIX:-~/.wine} now:"
   prefix_processes | sed 's/^/  /'

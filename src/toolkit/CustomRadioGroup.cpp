@@ -75,11 +75,14 @@ void TCustomRadioGroup::ArrangeButtons() {
   const int count = static_cast<int>(FButtons.size());
   const int columns = std::min(FColumns, count);
   const int rows = (count + columns - 1) / columns;
-  const int columnWidth = (r.right - r.left) / columns;
+  // The buttons stand in from the frame as far as the controls placed in a
+  // group box usually do.
+  constexpr int kIndent = 12;
+  const int columnWidth = std::max(0, static_cast<int>(r.right - r.left) - kIndent) / columns;
   const int rowHeight = (r.bottom - r.top) / rows;
   for (int i = 0; i < count; ++i) {
     const int column = i / rows, row = i % rows;
-    FButtons[static_cast<size_t>(i)]->SetBounds(r.left + column * columnWidth,
+    FButtons[static_cast<size_t>(i)]->SetBounds(r.left + kIndent + column * columnWidth,
                                                 r.top + row * rowHeight, columnWidth, rowHeight);
   }
 }

@@ -19,8 +19,9 @@ TTreeNode* TTreeNode::NodeOf(HTREEITEM Item) const {
 
 // Sets the members of Item that its mask names on this node's item.
 void TTreeNode::Update(TVITEMA& Item) const {
+  HWND wnd = Wnd();  // first: a window made now gives the node its item
   Item.hItem = FItem;
-  SendMessageA(Wnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&Item));
+  SendMessageA(wnd, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&Item));
 }
 
 void TTreeNode::SetText(const std::string& Value) {

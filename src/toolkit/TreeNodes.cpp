@@ -85,3 +85,98 @@ void TTreeNodes::EndUpdate() {
   SendMessageA(FOwner.WindowHandle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(FOwner.WindowHandle(), nullptr, TRUE);
 }
+
+namespace {
+// The state bits a node takes into its new window as they were; expansion
+// and selection are set again through the control.
+constexpr UINT kKeptStates =
+    TVIS_CUT | TVIS_BOLD | TVIS_DROPHILITED | TVIS_OVERLAYMASK | TVIS_STATEIMAGEMASK;
+
+struct TMovingScope {
+  bool& Flag;
+  explicit TMovingScope(bool& F) : Flag(F) { Flag = true; }
+  ~TMovingScope() { Flag = false; }
+};
+}  // namespace
+
+void TTreeNodes::Keep() {
+  if (!FOwner.HandleAllocated()) return;
+  HWND wnd = FOwner.WindowHandle();
+  FKeptSelected = GetNode(TreeView_GetSelection(wnd));
+  FKeptTop = GetNode(TreeView_GetFirstVisible(wnd));
+  // Parents before children: a node's parent is always placed first.
+  struct TPending {
+    HTREEITEM Item;
+    int Parent;
+  };
+  std::vector<TPending> pending;
+  for (HTREEITEM i = TreeView_GetRoot(wnd); i; i = TreeView_GetNextSibling(wnd, i))
+    pending.push_back({i, -1});
+  for (size_t next = 0; next < pending.size(); ++next) {
+    TVITEMA item{};
+    item.mask = TVIF_PARAM | TVIF_STATE | TVIF_CHILDREN;
+    item.hItem = pending[next].Item;
+    item.stateMask = ~0u;
+    if (!SendMessageA(wnd, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) || !item.lParam)
+      continue;
+    const int index = static_cast<int>(FKept.size());
+    FKept.push_back({reinterpret_cast<TTreeNode*>(item.lParam), pending[next].Parent,
+                     item.cChildren, item.state & kKeptStates, (item.state & TVIS_EXPANDED) != 0});
+    for (HTREEITEM c = TreeView_GetChild(wnd, item.hItem); c; c = TreeView_GetNextSibling(wnd, c))
+      pending.push_back({c, index});
+  }
+  TMovingScope moving(FMoving);
+  TreeView_DeleteAllItems(wnd);
+  for (TKeptNode& k : FKept) k.Node->FItem = nullptr;
+}
+
+void TTreeNodes::Restore() {
+  if (FKept.empty() || !FOwner.HandleAllocated()) return;
+  HWND wnd = FOwner.WindowHandle();
+  std::vector<TKeptNode> kept;
+  kept.swap(FKept);
+  std::vector<TTreeNode*> lost;
+  {
+    TMovingScope moving(FMoving);
+    for (TKeptNode& k : kept) {
+      TTreeNode* node = k.Node;
+      HTREEITEM parent = k.Parent < 0 ? TVI_ROOT : kept[k.Parent].Node->FItem;
+      if (parent) {
+        TVINSERTSTRUCTA insert{};
+        insert.hParent = parent;
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask =
+            TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_STATE;
+        insert.item.pszText = const_cast<char*>(node->FText.c_str());
+        insert.item.lParam = reinterpret_cast<LPARAM>(node);
+        insert.item.iImage = node->FImageIndex;
+        insert.item.iSelectedImage = node->FSelectedIndex;
+        insert.item.cChildren = k.Children;
+        insert.item.stateMask = kKeptStates;
+        insert.item.state = k.State;
+        node->FItem = reinterpret_cast<HTREEITEM>(
+            SendMessageA(wnd, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+      }
+      if (!node->FItem) lost.push_back(node);
+    }
+    for (const TKeptNode& k : kept)
+      if (k.Expanded && k.Node->FItem) TreeView_Expand(wnd, k.Node->FItem, TVE_EXPAND);
+    if (FKeptSelected && FKeptSelected->FItem) TreeView_SelectItem(wnd, FKeptSelected->FItem);
+    if (FKeptTop && FKeptTop->FItem) TreeView_Select(wnd, FKeptTop->FItem, TVGN_FIRSTVISIBLE);
+  }
+  FKeptSelected = FKeptTop = nullptr;
+  for (TTreeNode* node : lost) {
+    FOwner.Delete(node);
+    delete node;
+  }
+}
+
+void TTreeNodes::FreeKept() {
+  std::vector<TKeptNode> kept;
+  kept.swap(FKept);
+  FKeptSelected = FKeptTop = nullptr;
+  for (TKeptNode& k : kept) {
+    FOwner.Delete(k.Node);
+    delete k.Node;
+  }
+}

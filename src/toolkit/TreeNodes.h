@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "toolkit/TreeNode.h"
 
@@ -47,9 +48,34 @@ class TTreeNodes {
   void EndUpdate();
   bool Updating() const { return FUpdateCount > 0; }
 
+  // While the tree's window is made again: Keep takes every node out of
+  // the old window (the node objects stay, with their place, expansion
+  // and the selection), Restore puts them into the new one. While either
+  // runs, Moving() is true and the tree reacts to none of the control's
+  // notifications.
+  void Keep();
+  void Restore();
+  bool Moving() const { return FMoving; }
+  bool HasKept() const { return !FKept.empty(); }
+  // Frees kept nodes that found no new window, each through the tree's
+  // deletion reaction.
+  void FreeKept();
+
  private:
   TTreeNode* Insert(HTREEITEM Parent, const std::string& Text, void* Data, const TNodeLook* Look);
 
+  struct TKeptNode {
+    TTreeNode* Node;
+    int Parent;  // index in the kept list, -1 at the top level
+    int Children;
+    UINT State;
+    bool Expanded;
+  };
+
   TCustomTreeView& FOwner;
   int FUpdateCount = 0;
+  std::vector<TKeptNode> FKept;  // parents before their children
+  TTreeNode* FKeptSelected = nullptr;
+  TTreeNode* FKeptTop = nullptr;
+  bool FMoving = false;
 };

@@ -35,6 +35,7 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner) : TWinControl(AOwner), FIte
 
 TCustomTreeView::~TCustomTreeView() {
   DestroyHandle();
+  FItems.FreeKept();
 }
 
 void TCustomTreeView::CreateParams(TCreateParams& Params) {
@@ -59,12 +60,15 @@ void TCustomTreeView::CreateWnd() {
   TreeView_SetBkColor(wnd, ColorToRGB(GetColor()));
   TreeView_SetTextColor(wnd, ColorToRGB(GetFont()->GetColor()));
   ApplyImages();
+  FItems.Restore();
 }
 
-// The nodes go with the window; each deletion frees its node object.
+// The nodes go with the window, each deletion freeing its node object,
+// unless the window is only being made again (then they move across, see
+// WM_DESTROY).
 void TCustomTreeView::DestroyWnd() {
   FQuietExpansion.End();
-  FItems.Clear();
+  if (!Recreating()) FItems.Clear();
   TWinControl::DestroyWnd();
 }
 
@@ -215,6 +219,12 @@ void TCustomTreeView::SelectionChanged() {
 }
 
 bool TCustomTreeView::HandleNotify(TMessage& Message) {
+  // Nodes moving between windows are neither new, nor deleted, nor
+  // selected anew.
+  if (FItems.Moving()) {
+    Message.Result = 0;
+    return true;
+  }
   auto* header = reinterpret_cast<NMHDR*>(Message.LParam);
   auto* tv = reinterpret_cast<NMTREEVIEWA*>(Message.LParam);
   switch (header->code) {
@@ -345,6 +355,13 @@ void TCustomTreeView::WndProcAtLevel(TMessage& Message) {
       break;
     case CN_NOTIFY:
       if (Message.LParam != kEngineMessageTag && HandleNotify(Message)) return;
+      break;
+    case WM_DESTROY:
+      // Also when a parent's window goes to be made again, which takes this
+      // one with it.
+      FEditing = false;
+      FQuietExpansion.End();
+      if (Recreating()) FItems.Keep();
       break;
     case WM_TIMER:
       if (Message.WParam == kChangeTimer) {

@@ -228,9 +228,17 @@ void TWinControl::DestroyHandle() {
 
 void TWinControl::RecreateWnd() {
   if (!FHandle) return;
+  FRecreating = true;
   DestroyHandle();
+  FRecreating = false;
   HandleNeeded();
   Perform(CM_RECREATEWND, reinterpret_cast<WPARAM>(FHandle));
+}
+
+bool TWinControl::Recreating() const {
+  for (const TWinControl* c = this; c; c = c->Parent())
+    if (c->FRecreating) return true;
+  return false;
 }
 
 void TWinControl::InsertControl(TControl* Control) {

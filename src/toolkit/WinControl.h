@@ -39,6 +39,9 @@ class TWinControl : public TControl {
   void HandleNeeded();
   // Destroys the window and makes it again (style changes).
   void RecreateWnd();
+  // True while this control's window, or that of a parent, is being
+  // destroyed to be made again: what the window holds is to be kept.
+  bool Recreating() const;
   // Destroys the window (and with it the children's windows); the control
   // stays and makes a new one when next needed.
   void DestroyHandle();
@@ -145,5 +148,6 @@ class TWinControl : public TControl {
   TControl* FCaptureControl = nullptr;
   bool FTrackingLeave = false;
   bool FDestroyingHandle = false;
+  bool FRecreating = false;
   bool FAligning = false;
 };

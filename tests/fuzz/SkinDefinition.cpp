@@ -44,7 +44,9 @@ void LoadText(std::string_view Text) {
   ini.LoadFromText(Text);
   TParsedSkin skin;
   TSkinLoader(skin, ini, files).Load();
-  TSkinLoader(skin, ini, files).Load();  // a reload replaces everything
+  TSkinFindings findings;  // a reload replaces everything, and tells what it found
+  TSkinLoader(skin, ini, files, &findings).Load();
+  findings.Summary();
 }
 
 void LoadArchive(const std::uint8_t* Data, std::size_t Size) {
@@ -64,7 +66,8 @@ void LoadArchive(const std::uint8_t* Data, std::size_t Size) {
   TSkinReader reader;
   if (!reader.LoadDecompressed(builder.Build())) return;
   TParsedSkin skin;
-  LoadSkinFromArchive(reader, skin);
+  TSkinFindings findings;
+  LoadSkinFromArchive(reader, skin, &findings);
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "Command.h"
 #include "SkinFile.h"
@@ -7,7 +9,8 @@
 #include "skin/imaging/SkinSystem.h"
 
 // Loads the skin as the program does (with the program's own bitmaps for what
-// the skin lacks and a fixed system colour scheme) and prints the result.
+// the skin lacks and a fixed system colour scheme) and prints the result,
+// with what the reader found wrong in it.
 int RunInspect(const std::vector<std::string>& Args) {
   bool json = false;
   std::string path;
@@ -17,16 +20,24 @@ int RunInspect(const std::vector<std::string>& Args) {
     else if (path.empty() && !(arg.size() > 1 && arg[0] == '-'))
       path = arg;
     else
-      throw EUsageError("expects FILE [--json]");
+      throw EUsageError("expects FILE|FOLDER [--json]");
   }
-  if (path.empty()) throw EUsageError("expects FILE [--json]");
+  if (path.empty()) throw EUsageError("expects FILE|FOLDER [--json]");
   static const TFixedSkinSystem system(FW_SKIN_RESOURCE_DIR);
   SetSkinSystem(&system);
-  TSkinReader reader;
-  LoadSkinFile(path, reader);
   TParsedSkin skin;
-  LoadSkinFromArchive(reader, skin);
-  const std::string report = json ? SkinReportJson(skin) : SkinReportText(skin);
+  TSkinFindings findings;
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    if (!LoadSkinFromFolder(path, skin, &findings))
+      throw ECommandError(path + ": not a loadable skin folder");
+  } else {
+    TSkinReader reader;
+    LoadSkinFile(path, reader);
+    LoadSkinFromArchive(reader, skin, &findings);
+  }
+  const std::string report =
+      json ? SkinReportJson(skin, findings) : SkinReportText(skin, findings);
   std::fwrite(report.data(), 1, report.size(), stdout);
   return 0;
 }

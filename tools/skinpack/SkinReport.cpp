@@ -160,12 +160,14 @@ std::string TextFields(const std::vector<TField>& Fields, const std::string& Ind
 
 }  // namespace
 
-std::string SkinReportJson(const TParsedSkin& Skin) {
+std::string SkinReportJson(const TParsedSkin& Skin, const TSkinFindings& Findings) {
   std::vector<TField> elements;
   for (const TDataSkinObject* e : Skin.Elements())
     elements.push_back({e->ElementName, Object(ElementFields(*e), "    ")});
   std::vector<std::string> buttons;
   for (const auto& b : Skin.TitleButtons) buttons.push_back(Object(TitleButtonFields(*b), "    "));
+  std::vector<std::string> findings;
+  for (const std::string& line : Findings.Lines()) findings.push_back(Quote(line));
   const std::vector<TField> top = {
       {"Name", Quote(Skin.SkinName)},
       {"Colours", Object(ColourFields(Skin.Colours), "  ")},
@@ -177,11 +179,12 @@ std::string SkinReportJson(const TParsedSkin& Skin) {
       {"BorderSampleColor", Colour(Skin.BorderSampleColor)},
       {"Elements", Object(elements, "  ")},
       {"TitleButtons", Array(buttons, "  ")},
+      {"Findings", Array(findings, "  ")},
   };
   return Object(top, "") + "\n";
 }
 
-std::string SkinReportText(const TParsedSkin& Skin) {
+std::string SkinReportText(const TParsedSkin& Skin, const TSkinFindings& Findings) {
   std::string out = "Name: " + Skin.SkinName + "\n\nColours:\n";
   out += TextFields(ColourFields(Skin.Colours), "  ");
   out += "NumberedColors:";
@@ -202,5 +205,8 @@ std::string SkinReportText(const TParsedSkin& Skin) {
     fields.erase(fields.begin());
     out += TextFields(fields, "    ");
   }
+  if (Findings.Empty()) return out + "\nFindings: none\n";
+  out += "\nFindings:\n";
+  for (const std::string& line : Findings.Lines()) out += "  " + line + "\n";
   return out;
 }

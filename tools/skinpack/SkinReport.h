@@ -5,6 +5,9 @@
 #include <string>
 
 #include "skin/definition/ParsedSkin.h"
+#include "skin/definition/SkinFindings.h"
 
-std::string SkinReportJson(const TParsedSkin& Skin);
-std::string SkinReportText(const TParsedSkin& Skin);
+// Both end with the findings' lines: "Findings" in JSON, a "Findings:"
+// section (or "Findings: none") in text.
+std::string SkinReportJson(const TParsedSkin& Skin, const TSkinFindings& Findings = {});
+std::string SkinReportText(const TParsedSkin& Skin, const TSkinFindings& Findings = {});

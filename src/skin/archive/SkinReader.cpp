@@ -139,12 +139,17 @@ bool TSkinReader::LoadDecompressed(TByteView Archive) {
   return true;
 }
 
+bool TSkinReader::Find(std::string_view Name, std::size_t& Index) const {
+  const auto found = std::find(Entries.begin(), Entries.end(), LowerCase(Name));
+  if (found == Entries.end()) return false;
+  Index = static_cast<std::size_t>(found - Entries.begin());
+  return true;
+}
+
 void TSkinReader::ExtractFile(std::string_view Name, TBytes& Target) const {
   Target.clear();
-  const std::string wanted = LowerCase(Name);
-  const auto found = std::find(Entries.begin(), Entries.end(), wanted);
-  if (found != Entries.end())
-    ExtractEntry(static_cast<std::size_t>(found - Entries.begin()), Target);
+  std::size_t index = 0;
+  if (Find(Name, index)) ExtractEntry(index, Target);
 }
 
 void TSkinReader::ExtractFirstMatching(std::string_view Fragment, TBytes& Target,

@@ -42,6 +42,10 @@ class TSkinReader {
   // lower-casing Name); it is left empty when there is none.
   void ExtractFile(std::string_view Name, TBytes& Target) const;
 
+  // The index of the first entry named Name (compared after lower-casing
+  // Name); false when there is none.
+  bool Find(std::string_view Name, std::size_t& Index) const;
+
   // As ExtractFile for the first entry whose name contains Fragment (not
   // lower-cased); FoundName receives that entry's name, or "" when none.
   void ExtractFirstMatching(std::string_view Fragment, TBytes& Target,

@@ -117,13 +117,16 @@ std::string TQuickIni::ReadString(std::string_view Section, std::string_view Key
   return Default;
 }
 
+bool TQuickIni::ToInteger(std::string Text, std::int32_t& Value) {
+  if (Text.size() > 2 && Text[0] == '0' && (Text[1] == 'x' || Text[1] == 'X'))
+    Text.replace(0, 2, "$");
+  return ParseInteger(Text, Value);
+}
+
 std::int32_t TQuickIni::ReadInteger(std::string_view Section, std::string_view Key,
                                     std::int32_t Default) const {
-  std::string text = ReadString(Section, Key, "");
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-    text.replace(0, 2, "$");
   std::int32_t value;
-  return ParseInteger(text, value) ? value : Default;
+  return ToInteger(ReadString(Section, Key, ""), value) ? value : Default;
 }
 
 void TQuickIni::SectionNames(std::vector<std::string>& List) const {

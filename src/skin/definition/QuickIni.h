@@ -24,6 +24,9 @@ class TQuickIni {
   // hexadecimal after "$" or "0x"; anything else gives Default.
   std::int32_t ReadInteger(std::string_view Section, std::string_view Key,
                            std::int32_t Default) const;
+  // The conversion ReadInteger applies to a value's text: false when Text is
+  // not a number it takes.
+  static bool ToInteger(std::string Text, std::int32_t& Value);
   // Section names in text order, brackets removed and trimmed.
   void SectionNames(std::vector<std::string>& List) const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "toolkit/portable/Types.h"
@@ -9,3 +10,8 @@
 // Missing components are 0, each is taken modulo 256; empty text gives
 // Default.
 TColor ParseRgbText(std::string_view Text, TColor Default);
+
+// What ParseRgbText has to make up for in Text, in words for the skin's
+// author ("is not three numbers (red, green and blue)"); empty when Text is
+// three numbers from 0 to 255, or empty.
+std::string RgbTextFault(std::string_view Text);

@@ -14,15 +14,141 @@ using SkinText::UpperCase;
 
 namespace {
 
-// A value above 1 becomes Above.
-int Switch(int Value, int Above) {
-  return Value > 1 ? Above : Value;
+std::string WhereOf(std::string_view Section, std::string_view Key) {
+  return "[" + std::string(Section) + "] " + std::string(Key);
+}
+
+std::string Quoted(std::string_view Text) {
+  return "\"" + std::string(Text) + "\"";
+}
+
+// Digits with an optional sign, or hexadecimal after "$" or "0x": a number,
+// only too large for the reader.
+bool LooksNumeric(std::string_view Text) {
+  if (!Text.empty() && (Text.front() == '+' || Text.front() == '-')) Text.remove_prefix(1);
+  bool hex = false;
+  if (Text.size() > 2 && Text[0] == '0' && (Text[1] == 'x' || Text[1] == 'X'))
+    Text.remove_prefix(2), hex = true;
+  else if (!Text.empty() && Text.front() == '$')
+    Text.remove_prefix(1), hex = true;
+  if (Text.empty()) return false;
+  for (char c : Text)
+    if (!(c >= '0' && c <= '9') && !(hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'))))
+      return false;
+  return true;
+}
+
+std::string RgbWords(TColor Color) {
+  return std::to_string(RedOf(Color)) + " " + std::to_string(GreenOf(Color)) + " " +
+         std::to_string(BlueOf(Color));
+}
+
+const char* BitmapFaultWords(BmpDecoder::TBmpFault Fault) {
+  using BmpDecoder::TBmpFault;
+  switch (Fault) {
+    case TBmpFault::NotBitmap:
+      return "it is not a bitmap (a .bmp file starts with \"BM\")";
+    case TBmpFault::BadHeader:
+      return "its header is damaged";
+    case TBmpFault::BadSize:
+      return "its width or height is zero or negative";
+    case TBmpFault::TooBig:
+      return "it is too large (more than 16777216 pixels)";
+    case TBmpFault::Unsupported:
+      return "its kind of bitmap (bits per pixel or compression) is not supported";
+    case TBmpFault::Truncated:
+      return "its pixels run past the end of the file";
+    case TBmpFault::None:
+      break;
+  }
+  return "it cannot be read";
 }
 
 }  // namespace
 
-TSkinLoader::TSkinLoader(TParsedSkin& Skin, const TQuickIni& Ini, const TSkinFiles& Files)
-    : FSkin(Skin), FIni(Ini), FFiles(Files) {}
+TSkinLoader::TSkinLoader(TParsedSkin& Skin, const TQuickIni& Ini, const TSkinFiles& Files,
+                         TSkinFindings* Findings)
+    : FSkin(Skin), FIni(Ini), FFiles(Files), FFindings(Findings) {}
+
+void TSkinLoader::Note(TSkinFindingKind Kind, std::string Where, std::string Text,
+                       std::string Brief) const {
+  if (!FFindings) return;
+  for (const TSkinFinding& f : FFindings->Items())
+    if (f.Where == Where && f.Text == Text) return;
+  FFindings->Add(Kind, std::move(Where), std::move(Text), std::move(Brief));
+}
+
+int TSkinLoader::ReadInt(std::string_view Section, std::string_view Key, int Default) const {
+  const std::string text = ReadText(Section, Key);
+  std::int32_t value = 0;
+  if (text.empty()) return Default;
+  if (TQuickIni::ToInteger(text, value)) return value;
+  const std::string where = WhereOf(Section, Key);
+  const std::string used = ", " + std::to_string(Default) + " is used.";
+  if (LooksNumeric(text))
+    Note(TSkinFindingKind::BadValue, where, text + " is out of range" + used,
+         where + " is out of range");
+  else
+    Note(TSkinFindingKind::BadValue, where, Quoted(text) + " is not a number" + used,
+         where + " is not a number");
+  return Default;
+}
+
+int TSkinLoader::ReadNonNegative(std::string_view Section, std::string_view Key, int Default,
+                                 int Replacement) const {
+  const int value = ReadInt(Section, Key, Default);
+  if (value >= 0) return value;
+  const std::string where = WhereOf(Section, Key);
+  Note(TSkinFindingKind::ClampedValue, where,
+       std::to_string(value) + " is not allowed, " + std::to_string(Replacement) + " is used.",
+       where + " is negative");
+  return Replacement;
+}
+
+int TSkinLoader::ReadDerivedCount(std::string_view Section, std::string_view Key) const {
+  const int value = ReadInt(Section, Key, 0);
+  if (value >= 0) return value;
+  const std::string where = WhereOf(Section, Key);
+  Note(TSkinFindingKind::ClampedValue, where,
+       std::to_string(value) + " is not allowed, the count is worked out from the image.",
+       where + " is negative");
+  return 0;
+}
+
+int TSkinLoader::ReadSwitch(std::string_view Section, std::string_view Key, int Default,
+                            int Above) const {
+  const int value = ReadInt(Section, Key, Default);
+  if (value <= 1) return value;
+  const std::string where = WhereOf(Section, Key);
+  Note(TSkinFindingKind::ClampedValue, where,
+       std::to_string(value) + " is not allowed (only 0 or 1), " + std::to_string(Above) +
+           " is used.",
+       where + " is out of range");
+  return Above;
+}
+
+int TSkinLoader::Cap(std::string_view Section, std::string_view Key, int Value, int Most) const {
+  if (Value <= Most) return Value;
+  const std::string where = WhereOf(Section, Key);
+  Note(TSkinFindingKind::ClampedValue, where,
+       std::to_string(Value) + " is more than the " + std::to_string(Most) + " allowed, " +
+           std::to_string(Most) + " is used.",
+       where + " is too large");
+  return Most;
+}
+
+TColor TSkinLoader::ReadColour(std::string_view Section, std::string_view Key,
+                               TColor Default) const {
+  const std::string text = ReadText(Section, Key);
+  const TColor colour = ParseRgbText(text, Default);
+  if (const std::string fault = RgbTextFault(text); !fault.empty()) {
+    const std::string where = WhereOf(Section, Key);
+    Note(TSkinFindingKind::BadValue, where,
+         Quoted(text) + " " + fault + ", " + RgbWords(colour) + " is used.",
+         where + " is not a colour");
+  }
+  return colour;
+}
 
 void TSkinLoader::Load() {
   std::vector<std::string> sections;
@@ -45,19 +171,59 @@ void TSkinLoader::Load() {
 }
 
 void TSkinLoader::LoadSkinImage(TPixelBuffer& Bitmap, std::string_view Path) const {
+  LoadImageAt(Bitmap, Path, Quoted(Path));
+}
+
+void TSkinLoader::LoadImage(TPixelBuffer& Bitmap, std::string_view Section,
+                            std::string_view Key) const {
+  LoadImageAt(Bitmap, ReadText(Section, Key), WhereOf(Section, Key));
+}
+
+void TSkinLoader::LoadImageAt(TPixelBuffer& Bitmap, std::string_view Path,
+                              const std::string& Where) const {
   Bitmap.Clear();
+  if (Path.empty()) return;
   const std::size_t cut = Path.find_last_of("\\:");
   const std::string_view name = cut == std::string_view::npos ? Path : Path.substr(cut + 1);
   const std::size_t dot = name.rfind('.');
-  if (name.empty() || dot == std::string_view::npos || name.substr(dot) != ".bmp") return;
+  const std::string file(name);
+  if (name.empty() || dot == std::string_view::npos || name.substr(dot) != ".bmp") {
+    Note(TSkinFindingKind::BadValue, Where,
+         Quoted(Path) + " is not used: only files ending in \".bmp\" (in lower case) are read.",
+         (file.empty() ? Quoted(Path) : file) + " is not a .bmp file");
+    return;
+  }
   std::vector<std::uint8_t> bytes;
   FFiles.ExtractFile(name, bytes);
-  if (!bytes.empty()) Bitmap = BmpDecoder::Decode(bytes.data(), bytes.size());
+  if (bytes.empty()) {
+    switch (FFiles.State(name)) {
+      case TSkinFileState::Missing:
+        Note(TSkinFindingKind::MissingFile, Where, "the file " + Quoted(file) + " is not in the skin.",
+             file + " is missing");
+        break;
+      case TSkinFileState::Damaged:
+        Note(TSkinFindingKind::DamagedArchive, Where,
+             "the file " + Quoted(file) + " cannot be read from the skin.", file + " is damaged");
+        break;
+      case TSkinFileState::Present:
+        Note(TSkinFindingKind::UnreadableBitmap, Where, "the file " + Quoted(file) + " is empty.",
+             file + " is empty");
+        break;
+    }
+    return;
+  }
+  BmpDecoder::TBmpFault fault = BmpDecoder::TBmpFault::None;
+  Bitmap = BmpDecoder::Decode(bytes.data(), bytes.size(), &fault);
+  if (Bitmap.Empty())
+    Note(TSkinFindingKind::UnreadableBitmap, Where,
+         "the file " + Quoted(file) + " cannot be used: " + BitmapFaultWords(fault) + ".",
+         file + " cannot be read");
 }
 
 void TSkinLoader::ReadMargins(TDataSkinObject& Element, std::string_view Section) const {
-  Element.Margins = {ReadInt(Section, "LeftWidth", 0), ReadInt(Section, "TopHeight", 0),
-                     ReadInt(Section, "RightWidth", 0), ReadInt(Section, "BottomHeight", 0)};
+  Element.Margins = {
+      ReadNonNegative(Section, "LeftWidth", 0), ReadNonNegative(Section, "TopHeight", 0),
+      ReadNonNegative(Section, "RightWidth", 0), ReadNonNegative(Section, "BottomHeight", 0)};
 }
 
 void TSkinLoader::ReadColourSelectors(TDataSkinObject& Element, std::string_view Section) const {
@@ -65,9 +231,9 @@ void TSkinLoader::ReadColourSelectors(TDataSkinObject& Element, std::string_view
   Element.MouseOverColour = ReadInt(Section, "MouseOverColour", -1);
   Element.PressedColour = ReadInt(Section, "PressedColour", -1);
   const TColor text = FSkin.Colours.ButtonText;
-  Element.NormalColour2 = ParseRgbText(ReadText(Section, "NormalColour2"), text);
-  Element.MouseOverColour2 = ParseRgbText(ReadText(Section, "MouseOverColour2"), text);
-  Element.PressedColour2 = ParseRgbText(ReadText(Section, "PressedColour2"), text);
+  Element.NormalColour2 = ReadColour(Section, "NormalColour2", text);
+  Element.MouseOverColour2 = ReadColour(Section, "MouseOverColour2", text);
+  Element.PressedColour2 = ReadColour(Section, "PressedColour2", text);
 }
 
 template <class T>
@@ -76,12 +242,12 @@ std::unique_ptr<T> TSkinLoader::LoadGeneric(std::string_view Section, bool ReadF
   if (image.empty()) return nullptr;
   auto element = std::make_unique<T>();
   element->ElementName = std::string(Section);
-  LoadSkinImage(element->Image, image);
+  LoadImage(element->Image, Section, "Image");
   element->Style = ReadInt(Section, "Style", 0);
   ReadMargins(*element, Section);
-  if (ReadFrame) element->FrameCount = ReadInt(Section, "Frame", 0);
+  if (ReadFrame) element->FrameCount = ReadNonNegative(Section, "Frame", 0, 1);
   element->Trans = ReadInt(Section, "Trans", 0);
-  element->Tile = Switch(ReadInt(Section, "Tile", 0), 0);
+  element->Tile = ReadSwitch(Section, "Tile", 0, 0);
   ReadColourSelectors(*element, Section);
   return element;
 }
@@ -91,7 +257,7 @@ std::unique_ptr<TDataSkinBorder> TSkinLoader::LoadWithSecondImage(std::string_vi
   auto element = LoadGeneric<TDataSkinBorder>(Section, false);
   if (!element) return nullptr;
   const std::string second = ReadText(Section, SecondKey);
-  if (!second.empty()) LoadSkinImage(element->SecondImage, second);
+  if (!second.empty()) LoadImage(element->SecondImage, Section, SecondKey);
   return element;
 }
 
@@ -100,11 +266,11 @@ std::unique_ptr<TDataSkinBorder> TSkinLoader::LoadProgress() {
   if (image.empty()) return nullptr;
   auto element = std::make_unique<TDataSkinBorder>();
   element->ElementName = "Progress";
-  LoadSkinImage(element->Image, image);
+  LoadImage(element->Image, "Progress", "Bitmap");
   element->Style = ReadInt("Progress", "Style", 0);
   ReadMargins(*element, "Progress");
   element->Trans = ReadInt("Progress", "Trans", 0);
-  element->Tile = Switch(ReadInt("Progress", "Tile", 0), 1);
+  element->Tile = ReadSwitch("Progress", "Tile", 0, 1);
   return element;
 }
 
@@ -122,8 +288,8 @@ std::unique_ptr<TDataSkinObject> TSkinLoader::LoadMenuBar() {
   if (image.empty()) return nullptr;
   auto element = std::make_unique<TDataSkinObject>();
   element->ElementName = "Personality";
-  LoadSkinImage(element->Image, image);
-  element->Tile = Switch(ReadInt("Personality", "TileMenu", 1), 1);
+  LoadImage(element->Image, "Personality", "menuBar");
+  element->Tile = ReadSwitch("Personality", "TileMenu", 1, 1);
   element->Margins = {ReadInt("Personality", "TileLeftMenu", 1), 0,
                       ReadInt("Personality", "TileRightMenu", 1), 0};
   return element;
@@ -136,15 +302,15 @@ void TSkinLoader::LoadFrameBorders() {
                                                             {"Bottom", FSkin.FrameBottom.get()}};
   for (auto [side, border] : sides) {
     const std::string s = side;
-    LoadSkinImage(border->Image, ReadText("Personality", s));
-    const int first = ReadInt("Personality", s + "TopHeight", 0);
-    const int second = ReadInt("Personality", s + "BotHeight", 0);
+    LoadImage(border->Image, "Personality", s);
+    const int first = ReadNonNegative("Personality", s + "TopHeight", 0);
+    const int second = ReadNonNegative("Personality", s + "BotHeight", 0);
     if (s == "Left" || s == "Right")
       border->Margins = {0, first, 0, second};
     else
       border->Margins = {first, 0, second, 0};
-    border->FrameCount = ReadInt("Personality", s + "Frame", 1);
-    border->Tile = Switch(ReadInt("Personality", s + "Stretch", 1), 1);
+    border->FrameCount = ReadNonNegative("Personality", s + "Frame", 1, 1);
+    border->Tile = ReadSwitch("Personality", s + "Stretch", 1, 1);
     border->Trans = ReadInt("Personality", s + "Trans", 1);
   }
 }
@@ -154,7 +320,7 @@ void TSkinLoader::LoadColours() {
   for (const TColourKey& key : ColourKeys) {
     const TColor fallback =
         key.DefaultSysColor < 0 ? c.ButtonFace : SystemColor(key.DefaultSysColor);
-    c.*key.Field = ParseRgbText(ReadText("Colours", key.Key), fallback);
+    c.*key.Field = ReadColour("Colours", key.Key, fallback);
   }
 
   std::vector<std::string> sections;
@@ -163,12 +329,10 @@ void TSkinLoader::LoadColours() {
   for (const std::string& section : sections) {
     const std::string upper = UpperCase(section);
     if (upper.rfind("COLOUR", 0) == 0 && upper != "COLOURS")
-      FSkin.NumberedColors.push_back(
-          ParseRgbText(ReadText(section, "color"), SystemColor(scWindowText)));
+      FSkin.NumberedColors.push_back(ReadColour(section, "color", SystemColor(scWindowText)));
   }
   for (int i = 0; i < 10; ++i)
-    FSkin.CustomColors[i] =
-        ParseRgbText(ReadText("Customcolors", "Color" + std::to_string(i)), clWhite);
+    FSkin.CustomColors[i] = ReadColour("Customcolors", "Color" + std::to_string(i), clWhite);
 }
 
 void TSkinLoader::LoadTitleButtons(const std::vector<std::string>& Sections) {
@@ -179,7 +343,13 @@ void TSkinLoader::LoadTitleButtons(const std::vector<std::string>& Sections) {
     if (upper.rfind("BUTTON", 0) != 0 || upper == "BUTTON" || upper == "BUTTONS" ||
         upper == "BUTTON.RADIO" || upper == "BUTTON.CHECKBOX")
       continue;
-    if (ReadInt(section, "Action", 0) == -1 && ReadInt(section, "Visibility", -1) != 0) continue;
+    // Read quietly here: what a kept button's values fall back to is noted
+    // when the button is read.
+    if (FIni.ReadInteger(section, "Action", 0) == -1 &&
+        FIni.ReadInteger(section, "Visibility", -1) != 0) {
+      ReadInt(section, "Visibility", -1);
+      continue;
+    }
     kept.push_back(section);
   }
   TPoint recorded;
@@ -194,8 +364,8 @@ void TSkinLoader::LoadTitleButtons(const std::vector<std::string>& Sections) {
     b.Visibility = ReadInt(section, "Visibility", 0);
     b.Visibility1 = ReadInt(section, "Visibility1", b.Action == -1 ? -1 : 0);
     b.CombineOp = ReadInt(section, "CombineOp", -1);
-    b.FrameCount = ReadInt(section, "frame", 0);
-    LoadSkinImage(b.Image, ReadText(section, "ButtonImage"));
+    b.FrameCount = ReadDerivedCount(section, "frame");
+    LoadImage(b.Image, section, "ButtonImage");
     if (b.Action == 1 && b.Visibility == 2) recorded = {b.XCoord, b.YCoord};
     if (b.Action == 4) b.XCoord = recorded.X, b.YCoord = recorded.Y;
     if (b.FrameCount == 0) {
@@ -213,7 +383,7 @@ void TSkinLoader::LoadTitleButtons(const std::vector<std::string>& Sections) {
 
 void TSkinLoader::LoadMdiButtons() {
   TPixelBuffer image;
-  LoadSkinImage(image, ReadText("MDICONTROLS", "Image"));
+  LoadImage(image, "MDICONTROLS", "Image");
   const int w = image.Width() / 12;
   for (int i = 0; i < 3; ++i) {
     auto button = std::make_unique<TDataSkinSysButton>();
@@ -233,12 +403,12 @@ void TSkinLoader::LoadPushButtons() {
   TDataSkinButton& b = *FSkin.Buttons;
   ReadMargins(b, "Buttons");
   b.Trans = ReadInt("Buttons", "Trans", 0);
-  LoadSkinImage(b.Image, ReadText("Buttons", "Bitmap"));
-  b.Tile = Switch(ReadInt("Buttons", "Tile", 0), 0);
-  LoadSkinImage(b.CheckButton, ReadText("Buttons", "CheckButton"));
-  LoadSkinImage(b.RadioButton, ReadText("Buttons", "RadioButton"));
-  b.RadioButtonFrame = ReadInt("Buttons", "RadioButtonFrame", 0);
-  b.CheckButtonFrame = ReadInt("Buttons", "CheckButtonFrame", 0);
+  LoadImage(b.Image, "Buttons", "Bitmap");
+  b.Tile = ReadSwitch("Buttons", "Tile", 0, 0);
+  LoadImage(b.CheckButton, "Buttons", "CheckButton");
+  LoadImage(b.RadioButton, "Buttons", "RadioButton");
+  b.RadioButtonFrame = ReadDerivedCount("Buttons", "RadioButtonFrame");
+  b.CheckButtonFrame = ReadDerivedCount("Buttons", "CheckButtonFrame");
   ReadColourSelectors(b, "Buttons");
   b.NormalColour2Given = !ReadText("Buttons", "NormalColour2").empty();
   b.MouseOverColour2Given = !ReadText("Buttons", "MouseOverColour2").empty();
@@ -247,7 +417,7 @@ void TSkinLoader::LoadPushButtons() {
 
 void TSkinLoader::LoadCaption() {
   TDataSkinTitle& t = *FSkin.Title;
-  LoadSkinImage(t.Image, ReadText("Personality", "TextBack"));
+  LoadImage(t.Image, "Personality", "TextBack");
   t.Margins = {ReadInt("Personality", "TextShift", 0), ReadInt("Personality", "TextShiftVert", 0),
                ReadInt("Personality", "TextRightClip", 0), 0};
   t.TextAlignment = ReadInt("Personality", "TextAlignment", 0);
@@ -280,7 +450,7 @@ std::unique_ptr<TDataSkinObject> TSkinLoader::TrackFromResource(const char* Name
 void TSkinLoader::LoadElements() {
   TParsedSkin& s = FSkin;
   s.Progress = LoadProgress();
-  s.ProgressChunk = LoadGeneric<TDataSkinObject>("Progress.Chunk");
+  s.ProgressChunk = LoadGeneric<TDataSkinObject>("Progress.Chunk", true);
   s.MenuBar = LoadMenuBar();
   s.GroupBoxEdge = LoadGeneric<TDataSkinObject>("GroupBoxEdge");
   s.GroupBox = LoadGroupBox();
@@ -289,7 +459,8 @@ void TSkinLoader::LoadElements() {
   s.TabPane = LoadGeneric<TDataSkinObject>("Tab.Pane");
   if (s.TabPane) {
     TRect& m = s.TabPane->Margins;
-    m = {std::min(m.Left, 4), std::min(m.Top, 4), std::min(m.Right, 4), std::min(m.Bottom, 4)};
+    m = {Cap("Tab.Pane", "LeftWidth", m.Left, 4), Cap("Tab.Pane", "TopHeight", m.Top, 4),
+         Cap("Tab.Pane", "RightWidth", m.Right, 4), Cap("Tab.Pane", "BottomHeight", m.Bottom, 4)};
   }
   s.ToolBars = LoadGeneric<TDataSkinObject>("ToolBars");
   s.ComboButton = LoadWithSecondImage("ComboButton", "****");
@@ -299,7 +470,7 @@ void TSkinLoader::LoadElements() {
     MirrorHorizontal(s.ComboButton->SecondImage);
   }
   s.ExtraImages = LoadGeneric<TDataSkinObject>("ExtraImages");
-  s.Headerbar = LoadGeneric<TDataSkinObject>("Headerbar");
+  s.Headerbar = LoadGeneric<TDataSkinObject>("Headerbar", true);
   s.MenuItem = LoadGeneric<TDataSkinObject>("MenuItem");
   s.MenuBackground = LoadGeneric<TDataSkinObject>("MenuBackground");
   s.Scrollbar = LoadGeneric<TDataSkinObject>("Scrollbar");
@@ -315,8 +486,8 @@ void TSkinLoader::LoadElements() {
   s.ThumbDown = LoadGeneric<TDataSkinObject>("Trackbar.ThumbDown");
   s.UpDownHorz = LoadWithSecondImage("UpDown.Horz", "GlyphImage");
   s.UpDownVert = LoadWithSecondImage("UpDown.Vert", "GlyphImage");
-  s.Track = LoadGeneric<TDataSkinObject>("Track");
-  s.TrackVert = LoadGeneric<TDataSkinObject>("TRACKVERT");
+  s.Track = LoadGeneric<TDataSkinObject>("Track", true);
+  s.TrackVert = LoadGeneric<TDataSkinObject>("TRACKVERT", true);
   if (!s.Track) s.Track = TrackFromResource("TRACK");
   if (!s.TrackVert) s.TrackVert = TrackFromResource("TRACKVERT");
 }
@@ -345,8 +516,8 @@ void TSkinLoader::SetFrameCounts() {
   set(s.Scrollbar, 23);
   set(s.HorzScroll, 4);
   set(s.VertScroll, 4);
-  set(s.HorzScrollThumb, ReadInt("HorzScrollThumb", "FrameCount", 3));
-  set(s.VertScrollThumb, ReadInt("VertScrollThumb", "FrameCount", 3));
+  if (s.HorzScrollThumb) set(s.HorzScrollThumb, ReadNonNegative("HorzScrollThumb", "FrameCount", 3, 3));
+  if (s.VertScrollThumb) set(s.VertScrollThumb, ReadNonNegative("VertScrollThumb", "FrameCount", 3, 3));
   for (auto* thumb :
        {&s.ThumbHorz, &s.ThumbVert, &s.ThumbLeft, &s.ThumbRight, &s.ThumbUp, &s.ThumbDown})
     set(*thumb, 5);

@@ -2,8 +2,10 @@
 
 #include <commctrl.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 #include "skin/archive/SkinMessages.h"
 #include "skin/archive/SkinStream.h"
@@ -198,15 +200,22 @@ bool TSkinData::ReadBinaryProperty(std::string_view Name, const std::vector<std:
     throw EComponentError("The embedded skin of " + GetName() + " is truncated");
   if (buffer.empty()) return true;
   FSkinBuffer = std::move(buffer);
+  FSkinFolder.clear();
+  FSkinSource.clear();
   if (!Designing()) LoadSkin();
   return true;
 }
 
 bool TSkinData::LoadSkin() {
   FSkinNotLoaded = true;
-  if (Designing() || FSkinBuffer.empty()) return false;
+  if (Designing() || (FSkinBuffer.empty() && FSkinFolder.empty())) return false;
   TWinSkinSystem::Install();
-  if (!LoadSkinBlob(FSkinBuffer, FSkin)) return false;
+  TSkinFindings findings;
+  const bool loaded = FSkinFolder.empty()
+                          ? LoadSkinBlob(FSkinBuffer, FSkin, &findings)
+                          : LoadSkinFromFolder(std::filesystem::path(FSkinFolder), FSkin, &findings);
+  if (!loaded) return false;
+  FFindings = std::move(findings);
   FSkinNotLoaded = false;
   return true;
 }
@@ -220,34 +229,61 @@ void TSkinData::SetSkinFile(const std::string& Value) {
     return;
   }
   if (Value.empty()) return;
-  std::ifstream file(Value, std::ios::binary);
-  if (!file) return;
-  TakeSkin(TBytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()), hadSkin);
+  ReadSkinFile(hadSkin, false);
+}
+
+bool TSkinData::ReloadSkin() {
+  if (Designing() || FSkinFile.empty()) return false;
+  return ReadSkinFile(!FSkinNotLoaded, true);
+}
+
+// The file or folder SkinFile names. A file that cannot be opened changes
+// nothing when it is set (as a missing file); when it is read again, the
+// user is told and the skin shown stays.
+bool TSkinData::ReadSkinFile(bool HadSkin, bool Reloading) {
+  std::error_code error;
+  if (std::filesystem::is_directory(std::filesystem::path(FSkinFile), error))
+    return TakeSkin({}, FSkinFile, HadSkin);
+  std::ifstream file(FSkinFile, std::ios::binary);
+  if (!file) {
+    if (Reloading) SkinMessages::Show(SkinMessages::kCannotOpen);
+    return false;
+  }
+  return TakeSkin(TBytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()),
+                  {}, HadSkin);
 }
 
 void TSkinData::SetSkinBuffer(const TBytes& Skin) {
   FSkinFile.clear();
   if (Designing()) {
     FSkinBuffer = Skin;
+    FSkinFolder.clear();
     return;
   }
-  TakeSkin(Skin, !FSkinNotLoaded);
+  TakeSkin(Skin, {}, !FSkinNotLoaded);
 }
 
 // A skin that cannot be read (the user has been told why) leaves the one
-// loaded before in place, still drawn.
-void TSkinData::TakeSkin(TBytes Skin, bool HadSkin) {
+// loaded before in place, still drawn, with its findings and its source.
+bool TSkinData::TakeSkin(TBytes Skin, std::string Folder, bool HadSkin) {
   TBytes previous = std::move(FSkinBuffer);
+  std::string previousFolder = std::move(FSkinFolder);
   FSkinBuffer = std::move(Skin);
-  if (!LoadSkin()) {
-    if (FSkinBuffer.empty()) SkinMessages::Show(SkinMessages::kEmptySkin);
+  FSkinFolder = std::move(Folder);
+  const bool loaded = LoadSkin();
+  if (!loaded) {
+    if (FSkinBuffer.empty() && FSkinFolder.empty()) SkinMessages::Show(SkinMessages::kEmptySkin);
     if (HadSkin) {
       FSkinBuffer = std::move(previous);
+      FSkinFolder = std::move(previousFolder);
       FSkinNotLoaded = false;
-      return;
+      return false;
     }
+  } else {
+    FSkinSource = FSkinFile;
   }
   ApplySkin();
+  return loaded;
 }
 
 void TSkinData::ApplySkin() {

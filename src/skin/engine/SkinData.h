@@ -19,6 +19,7 @@
 
 #include "skin/archive/Bytes.h"
 #include "skin/definition/ParsedSkin.h"
+#include "skin/definition/SkinFindings.h"
 #include "toolkit/Control.h"
 #include "toolkit/GdiHandle.h"
 #include "toolkit/portable/Component.h"
@@ -63,10 +64,21 @@ class TSkinData : public TComponent {
   std::vector<std::string> GetSkin3rd() const { return FSkin3rd; }
   void SetSkin3rd(const std::vector<std::string>& Value) { FSkin3rd = Value; }
   std::string GetSkinFile() const { return FSkinFile; }
-  // At run time a file that exists replaces the skin buffer, is loaded and
-  // applied to the windows this component skins; a missing file changes
-  // nothing but the name.
+  // At run time a file that exists, or an unpacked skin folder, replaces the
+  // skin held, is loaded and applied to the windows this component skins; a
+  // missing file changes nothing but the name.
   void SetSkinFile(const std::string& Value);
+  // Reads the skin file or folder named by SkinFile again and applies it to
+  // every window skinned, as SetSkinFile does. False when there is no file
+  // or folder to read or it cannot be read (the user has been told why); the
+  // skin shown then stays.
+  bool ReloadSkin();
+  // What the reader found wrong in the skin shown (kept when a new skin
+  // could not be read at all).
+  const TSkinFindings& Findings() const { return FFindings; }
+  // The file or folder the skin shown was read from; empty for a skin
+  // embedded in the form or handed over as bytes.
+  std::string SkinSource() const { return FSkinSource; }
   // "(Good)" in a designer with a skin embedded, "(none)" otherwise.
   std::string GetSkinStore() const;
   void SetSkinStore(const std::string&) {}
@@ -122,7 +134,8 @@ class TSkinData : public TComponent {
   HBITMAP ApplicationIcon() const { return FApplicationIcon.Get(); }
   SIZE MaximisedSize() const { return FMaximisedSize; }
 
-  // The compressed skin, without the stream's length prefix.
+  // The compressed skin, without the stream's length prefix; empty while the
+  // skin comes from a folder.
   const TBytes& SkinBuffer() const { return FSkinBuffer; }
   bool SkinLoaded() const { return !FSkinNotLoaded; }
   const TParsedSkin& Skin() const { return FSkin; }
@@ -133,7 +146,8 @@ class TSkinData : public TComponent {
   void StartMainForm();
   void StartOwnFormOnly();
   void TakeApplicationIcon();
-  void TakeSkin(TBytes Skin, bool HadSkin);
+  bool ReadSkinFile(bool HadSkin, bool Reloading);
+  bool TakeSkin(TBytes Skin, std::string Folder, bool HadSkin);
 
   bool FActive = false;
   int FDisableTag = 99;
@@ -146,6 +160,9 @@ class TSkinData : public TComponent {
   bool FMenuMerge = false;
 
   TBytes FSkinBuffer;
+  std::string FSkinFolder;  // the skin held is this folder's, not FSkinBuffer
+  std::string FSkinSource;
+  TSkinFindings FFindings;
   bool FSkinNotLoaded = true;
   TParsedSkin FSkin;
   HWND FVetoWindow = nullptr;

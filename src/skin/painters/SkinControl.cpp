@@ -271,6 +271,24 @@ void TSkinControl::PaintWholeWindow(TMessage& Message) {
   Message.Result = 0;
 }
 
+bool TSkinControl::PaintInsteadOfControl(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_PRINTCLIENT:
+      // Printed as it is shown (the system's animations print windows).
+      if (!Message.WParam) return false;
+      PaintWholeWindow(Message);
+      return true;
+    case WM_PAINT:
+      PaintWholeWindow(Message);
+      return true;
+    case WM_ERASEBKGND:
+      Message.Result = 1;
+      return true;
+    default:
+      return false;
+  }
+}
+
 COLORREF TSkinControl::SkinColorRef(int Color) const {
   return ColorToRGB(Color);
 }

@@ -130,6 +130,10 @@ class TSkinControl : public TComponent {
   // WM_PAINT answered by painting the whole window: into the DC in wParam,
   // or between BeginPaint and EndPaint.
   void PaintWholeWindow(TMessage& Message);
+  // For painters that draw the whole control: a paint, or a print into a
+  // DC, is answered by PaintWholeWindow and the erase is skipped. True when
+  // Message was one of these and has been answered.
+  bool PaintInsteadOfControl(TMessage& Message);
   void FillFace(HDC DC, const RECT& Rect) const;
   // The control's published "Color", else the skin's button face.
   void FillControlColor(HDC DC, const RECT& Rect) const;

@@ -41,17 +41,7 @@ void TSkinGroupBox::AttachToControl(TWinSkinForm* FormSkinner, TSkinData* Data,
 
 bool TSkinGroupBox::BeforeMessage(TMessage& Message) {
   if (!TSkinControl::BeforeMessage(Message)) return false;
-  switch (Message.Msg) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      PaintWholeWindow(Message);
-      return false;
-    case WM_ERASEBKGND:
-      Message.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  return !PaintInsteadOfControl(Message);
 }
 
 void TSkinGroupBox::AfterMessage(TMessage& Message) {

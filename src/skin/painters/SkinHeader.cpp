@@ -68,25 +68,10 @@ void TSkinHeader::Detach() {
 // Messages
 
 bool TSkinHeader::BeforeMessage(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_PAINT:
-      // Without an element the header paints itself: swallowing the paint
-      // would leave it blank.
-      if (!Element()) return true;
-      PaintWholeWindow(Message);
-      return false;
-    case WM_PRINTCLIENT:
-      // Printed as it is shown (the system's animations print windows).
-      if (!Element() || !Message.WParam) return true;
-      PaintWholeWindow(Message);
-      return false;
-    case WM_ERASEBKGND:
-      if (!Element()) return true;
-      Message.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeMessage(Message);
-  }
+  // Without an element the header paints itself: swallowing the paint
+  // would leave it blank.
+  if (Element() && PaintInsteadOfControl(Message)) return false;
+  return TSkinControl::BeforeMessage(Message);
 }
 
 void TSkinHeader::AfterMessage(TMessage& Message) {

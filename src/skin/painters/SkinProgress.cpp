@@ -35,17 +35,7 @@ bool Usable(const TDataSkinObject* Element) {
 
 bool TSkinProgress::BeforeMessage(TMessage& Message) {
   if (!TSkinControl::BeforeMessage(Message)) return false;
-  switch (Message.Msg) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      PaintWholeWindow(Message);
-      return false;
-    case WM_ERASEBKGND:
-      Message.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  return !PaintInsteadOfControl(Message);
 }
 
 void TSkinProgress::AfterMessage(TMessage& Message) {

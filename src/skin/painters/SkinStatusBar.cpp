@@ -66,23 +66,8 @@ void TSkinStatusBar::Detach() {
 // Messages
 
 bool TSkinStatusBar::BeforeMessage(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_PAINT:
-      if (!Element()) return true;
-      PaintWholeWindow(Message);
-      return false;
-    case WM_PRINTCLIENT:
-      // Printed as it is shown (the system's animations print windows).
-      if (!Element() || !Message.WParam) return true;
-      PaintWholeWindow(Message);
-      return false;
-    case WM_ERASEBKGND:
-      if (!Element()) return true;
-      Message.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeMessage(Message);
-  }
+  if (Element() && PaintInsteadOfControl(Message)) return false;
+  return TSkinControl::BeforeMessage(Message);
 }
 
 void TSkinStatusBar::AfterMessage(TMessage& Message) {

@@ -105,23 +105,8 @@ void TSkinTab::Detach() {
 // Messages
 
 bool TSkinTab::BeforeMessage(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_PAINT:
-      if (!CanDraw()) return true;
-      PaintWholeWindow(Message);
-      return false;
-    case WM_PRINTCLIENT:
-      // Printed as it is shown (the system's animations print windows).
-      if (!CanDraw() || !Message.WParam) return true;
-      PaintWholeWindow(Message);
-      return false;
-    case WM_ERASEBKGND:
-      if (!CanDraw()) return true;
-      Message.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeMessage(Message);
-  }
+  if (CanDraw() && PaintInsteadOfControl(Message)) return false;
+  return TSkinControl::BeforeMessage(Message);
 }
 
 void TSkinTab::AfterMessage(TMessage& Message) {

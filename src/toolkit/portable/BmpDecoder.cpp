@@ -110,22 +110,29 @@ bool ReadHeader(const TBmpBytes& Bytes, std::size_t Offset, THeader& H) {
   return true;
 }
 
-bool Plausible(const THeader& H) {
-  if (H.Width <= 0 || H.Height <= 0 || H.Width * H.Height > MaxPixels) return false;
+TBmpFault Implausible(const THeader& H) {
+  if (H.Width <= 0 || H.Height <= 0) return TBmpFault::BadSize;
+  if (H.Width * H.Height > MaxPixels) return TBmpFault::TooBig;
+  bool known = false;
   switch (H.Compression) {
     case BI_RGB:
-      return H.BitCount == 1 || H.BitCount == 4 || H.BitCount == 8 || H.BitCount == 16 ||
-             H.BitCount == 24 || H.BitCount == 32;
+      known = H.BitCount == 1 || H.BitCount == 4 || H.BitCount == 8 || H.BitCount == 16 ||
+              H.BitCount == 24 || H.BitCount == 32;
+      break;
     case BI_RLE8:
-      return H.BitCount == 8 && !H.TopDown;
+      known = H.BitCount == 8 && !H.TopDown;
+      break;
     case BI_RLE4:
-      return H.BitCount == 4 && !H.TopDown;
+      known = H.BitCount == 4 && !H.TopDown;
+      break;
     case BI_BITFIELDS:
     case BI_ALPHABITFIELDS:
-      return H.BitCount == 16 || H.BitCount == 32;
+      known = H.BitCount == 16 || H.BitCount == 32;
+      break;
     default:
-      return false;
+      break;
   }
+  return known ? TBmpFault::None : TBmpFault::Unsupported;
 }
 
 // The colour table: entries as stored, then the offset just past the table.
@@ -255,31 +262,44 @@ TPixelBuffer DecodeRunLength(const TBmpBytes& Bytes, std::size_t PixelOffset, co
   return image;
 }
 
-TPixelBuffer DecodeAt(const TBmpBytes& Bytes, std::size_t HeaderOffset, std::size_t PixelOffset) {
+TPixelBuffer Refused(TBmpFault Why, TBmpFault* Fault) {
+  if (Fault) *Fault = Why;
+  return {};
+}
+
+TPixelBuffer DecodeAt(const TBmpBytes& Bytes, std::size_t HeaderOffset, std::size_t PixelOffset,
+                      TBmpFault* Fault) {
   THeader h;
-  if (!ReadHeader(Bytes, HeaderOffset, h) || !Plausible(h)) return {};
+  if (!ReadHeader(Bytes, HeaderOffset, h)) return Refused(TBmpFault::BadHeader, Fault);
+  if (const TBmpFault why = Implausible(h); why != TBmpFault::None) return Refused(why, Fault);
   std::vector<TPixel> palette;
   std::size_t tableEnd = 0;
-  if (!ReadPalette(Bytes, h, palette, tableEnd)) return {};
+  if (!ReadPalette(Bytes, h, palette, tableEnd)) return Refused(TBmpFault::BadHeader, Fault);
   if (PixelOffset == 0) PixelOffset = tableEnd;
-  if (h.Compression == BI_RLE8 || h.Compression == BI_RLE4)
-    return DecodeRunLength(Bytes, PixelOffset, h, palette);
-  return DecodeUncompressed(Bytes, PixelOffset, h, palette);
+  TPixelBuffer image = h.Compression == BI_RLE8 || h.Compression == BI_RLE4
+                           ? DecodeRunLength(Bytes, PixelOffset, h, palette)
+                           : DecodeUncompressed(Bytes, PixelOffset, h, palette);
+  if (image.Empty()) return Refused(TBmpFault::Truncated, Fault);
+  if (Fault) *Fault = TBmpFault::None;
+  return image;
 }
 
 }  // namespace
 
-TPixelBuffer Decode(const std::uint8_t* Data, std::size_t Size) {
+TPixelBuffer Decode(const std::uint8_t* Data, std::size_t Size, TBmpFault* Fault) {
   TBmpBytes bytes(Data, Data ? Size : 0);
-  if (!bytes.Has(0, FileHeaderSize) || bytes.U8(0) != 'B' || bytes.U8(1) != 'M') return {};
+  if (!bytes.Has(0, 2) || bytes.U8(0) != 'B' || bytes.U8(1) != 'M')
+    return Refused(TBmpFault::NotBitmap, Fault);
+  if (!bytes.Has(0, FileHeaderSize)) return Refused(TBmpFault::BadHeader, Fault);
   std::uint32_t pixelOffset = bytes.U32(10);
   // A zero offset means "right after the colour table".
-  if (pixelOffset != 0 && pixelOffset < FileHeaderSize + CoreHeaderSize) return {};
-  return DecodeAt(bytes, FileHeaderSize, pixelOffset);
+  if (pixelOffset != 0 && pixelOffset < FileHeaderSize + CoreHeaderSize)
+    return Refused(TBmpFault::BadHeader, Fault);
+  return DecodeAt(bytes, FileHeaderSize, pixelOffset, Fault);
 }
 
-TPixelBuffer DecodeDib(const std::uint8_t* Data, std::size_t Size) {
-  return DecodeAt(TBmpBytes(Data, Data ? Size : 0), 0, 0);
+TPixelBuffer DecodeDib(const std::uint8_t* Data, std::size_t Size, TBmpFault* Fault) {
+  return DecodeAt(TBmpBytes(Data, Data ? Size : 0), 0, 0, Fault);
 }
 
 }  // namespace BmpDecoder

@@ -15,11 +15,23 @@ namespace BmpDecoder {
 // Images claiming more pixels than this are refused.
 constexpr std::int64_t MaxPixels = std::int64_t{1} << 24;
 
-// Decodes a whole file (starting with "BM").
-TPixelBuffer Decode(const std::uint8_t* Data, std::size_t Size);
+// Why a file gave an empty buffer.
+enum class TBmpFault {
+  None,
+  NotBitmap,    // no "BM" at the start, or no bytes at all
+  BadHeader,    // header size, offsets or colour table make no sense
+  BadSize,      // width or height zero or negative
+  TooBig,       // more than MaxPixels pixels
+  Unsupported,  // a bit depth or compression this reader does not know
+  Truncated     // the pixels run past the end of the file
+};
+
+// Decodes a whole file (starting with "BM"). Fault, when given, receives
+// why the result is empty (None for a decoded image).
+TPixelBuffer Decode(const std::uint8_t* Data, std::size_t Size, TBmpFault* Fault = nullptr);
 
 // Decodes a packed DIB: an info header, its colour table and the pixels, as
 // held in a bitmap resource (a file without its 14-byte file header).
-TPixelBuffer DecodeDib(const std::uint8_t* Data, std::size_t Size);
+TPixelBuffer DecodeDib(const std::uint8_t* Data, std::size_t Size, TBmpFault* Fault = nullptr);
 
 }  // namespace BmpDecoder

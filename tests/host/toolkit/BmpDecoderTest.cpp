@@ -193,28 +193,43 @@ TEST(BmpDecoder, MalformedFilesGiveEmptyImages) {
   for (std::size_t n = 0; n < file.size(); ++n)
     EXPECT_TRUE(BmpDecoder::Decode(file.data(), n).Empty()) << n;
 
+  // Each gives an empty image, and says why.
+  using BmpDecoder::TBmpFault;
   auto variant = [&](auto change) {
     TBmpLayout s = good;
     change(s);
-    return Decode(BuildFile(s)).Empty();
+    const Bytes changed = BuildFile(s);
+    TBmpFault fault = TBmpFault::None;
+    EXPECT_TRUE(BmpDecoder::Decode(changed.data(), changed.size(), &fault).Empty());
+    return fault;
   };
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Width = 0; }));
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Width = -5; }));
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Height = 0; }));
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Height = INT_MIN; }));
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Width = 1 << 20, s.Height = 1 << 20; }));
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.BitCount = 7; }));
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Compression = 4; }));                 // embedded JPEG
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Compression = 1, s.Height = -3; }));  // top-down RLE
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.Compression = 2; }));                 // RLE4 on 8 bits
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.HeaderSize = 39; }));
-  EXPECT_TRUE(variant([](TBmpLayout& s) { s.ColorsUsed = 0xFFFFFFFF; }));
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.Width = 0; }), TBmpFault::BadSize);
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.Width = -5; }), TBmpFault::BadSize);
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.Height = 0; }), TBmpFault::BadSize);
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.Height = INT_MIN; }), TBmpFault::TooBig);
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.Width = 1 << 20, s.Height = 1 << 20; }),
+            TBmpFault::TooBig);
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.BitCount = 7; }), TBmpFault::Unsupported);
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.Compression = 4; }),
+            TBmpFault::Unsupported);  // embedded JPEG
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.Compression = 1, s.Height = -3; }),
+            TBmpFault::Unsupported);  // top-down RLE
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.Compression = 2; }),
+            TBmpFault::Unsupported);  // RLE4 on 8 bits
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.HeaderSize = 39; }), TBmpFault::BadHeader);
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.ColorsUsed = 0xFFFFFFFF; }), TBmpFault::BadHeader);
+  EXPECT_EQ(variant([](TBmpLayout& s) { s.Pixels.resize(10); }), TBmpFault::Truncated);
 
+  TBmpFault fault = TBmpFault::None;
   Bytes badMagic = file;
   badMagic[0] = 'X';
-  EXPECT_TRUE(Decode(badMagic).Empty());
+  EXPECT_TRUE(BmpDecoder::Decode(badMagic.data(), badMagic.size(), &fault).Empty());
+  EXPECT_EQ(fault, TBmpFault::NotBitmap);
   Bytes farOffset = file;
   farOffset[10] = 0xFF, farOffset[11] = 0xFF, farOffset[12] = 0xFF, farOffset[13] = 0xFF;
-  EXPECT_TRUE(Decode(farOffset).Empty());
+  EXPECT_TRUE(BmpDecoder::Decode(farOffset.data(), farOffset.size(), &fault).Empty());
+  EXPECT_EQ(fault, TBmpFault::Truncated);
+  EXPECT_FALSE(BmpDecoder::Decode(file.data(), file.size(), &fault).Empty());
+  EXPECT_EQ(fault, TBmpFault::None);
   EXPECT_TRUE(BmpDecoder::Decode(nullptr, 100).Empty());
 }

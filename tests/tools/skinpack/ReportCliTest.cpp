@@ -9,6 +9,8 @@
 
 #include "skin/archive/LZHEncoder.h"
 #include "skin/archive/SkinArchiveBuilder.h"
+#include "skin/definition/SkinBlobLoader.h"
+#include "skin/imaging/SkinSystem.h"
 #include "toolkit/portable/BmpEncoder.h"
 
 namespace fs = std::filesystem;
@@ -34,9 +36,10 @@ class SkinpackInspect : public ::testing::Test {
                static_cast<std::streamsize>(blob.size()));
   }
 
-  TInspectRun Inspect(const std::string& Options) {
+  TInspectRun Inspect(const std::string& Options) { return InspectPath(Skin, Options); }
+  TInspectRun InspectPath(const fs::path& Path, const std::string& Options) {
     const std::string command =
-        std::string("'") + SKINPACK_PATH + "' inspect '" + Skin.string() + "' " + Options + " 2>&1";
+        std::string("'") + SKINPACK_PATH + "' inspect '" + Path.string() + "' " + Options + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string out;
     char buffer[4096];
@@ -101,4 +104,38 @@ TEST_F(SkinpackInspect, RefusesWhatTheProgramRefuses) {
   EXPECT_TRUE(Has(run.Out, "Older Skin File")) << run.Out;
   EXPECT_FALSE(Has(run.Out, "\"Name\""));
   EXPECT_EQ(Inspect("--yaml").Status, 2);
+}
+
+// The tool and the program load a skin through the same code, so the lines
+// it prints are the findings' own, for a folder as for a packed skin.
+TEST_F(SkinpackInspect, PrintsTheFindingsOfAFolderOrFileAsTheProgramFindsThem) {
+  const fs::path folder = Skin.string() + ".d";
+  fs::create_directories(folder);
+  std::ofstream(folder / "Fern.ini")
+      << "[Buttons]\r\nBitmap=gone.bmp\r\nTile=3\r\n[Colours]\r\nMenu=\"x\"\r\n";
+  const TInspectRun text = InspectPath(folder, "");
+  const TInspectRun json = InspectPath(folder, "--json");
+
+  static const TFixedSkinSystem system(FW_SKIN_RESOURCE_DIR);
+  SetSkinSystem(&system);
+  TParsedSkin skin;
+  TSkinFindings findings;
+  ASSERT_TRUE(LoadSkinFromFolder(folder, skin, &findings));
+  SetSkinSystem(nullptr);
+  ASSERT_EQ(findings.Count(), 3u);
+
+  ASSERT_EQ(text.Status, 0) << text.Out;
+  std::string expected = "\nFindings:\n";
+  for (const std::string& line : findings.Lines()) expected += "  " + line + "\n";
+  EXPECT_EQ(text.Out.substr(text.Out.rfind("\nFindings:")), expected);
+  EXPECT_TRUE(Has(json.Out, "\"Findings\": [\n    \"[Colours] Menu: \\\"\\\"x\\\"\\\" is not a colour"))
+      << json.Out;
+
+  TSkinArchiveBuilder builder;
+  builder.Add("Fern.ini", Text("[Colours]\r\nMenu=1 2 3\r\n"));
+  Write(builder);
+  EXPECT_TRUE(Has(Inspect("").Out, "\nFindings: none\n"));
+  fs::remove(folder / "Fern.ini");
+  EXPECT_EQ(InspectPath(folder, "").Status, 1);
+  fs::remove_all(folder);
 }

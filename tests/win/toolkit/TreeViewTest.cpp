@@ -7,6 +7,7 @@
 
 #include "ToolkitTestSupport.h"
 #include "common/SyntheticInput.h"
+#include "toolkit/CustomPanel.h"
 #include "toolkit/Form.h"
 #include "toolkit/TreeView.h"
 
@@ -203,6 +204,61 @@ TEST_F(TreeViewTest, DeletingNodesRunsTheReactionForEachAndFreesThem) {
   Tree = nullptr;
   // (the log is gone with the tree; reaching here without a fault is the check
   // that node objects were freed through the deletion notification)
+}
+
+// The window goes and comes back (its own style, or a parent's, made it
+// again): the same node objects are there, in their places, with their data,
+// state, expansion and selection, and no reaction took them for deleted,
+// changed or newly expanded.
+TEST_F(TreeViewTest, NodesOutliveTheWindowBeingMadeAgain) {
+  auto* panel = new TPanel(Form);
+  panel->SetParent(Form);
+  panel->SetBounds(0, 0, 280, 260);
+  Tree->SetParent(panel);
+  TTreeNode* root = Tree->AddFolder(nullptr, "root");
+  root->Expand(false);
+  TTreeNode* b = root->Item(1);
+  int marker;
+  b->Data = &marker;
+  b->SetCut(true);
+  TTreeNode* closed = Tree->AddFolder(nullptr, "closed");
+  b->SetSelected(true);
+
+  auto expectKept = [&](const char* How) {
+    SCOPED_TRACE(How);
+    EXPECT_EQ(Tree->Items().Count(), 5);
+    EXPECT_EQ(Tree->Items().GetFirstNode(), root);
+    EXPECT_EQ(Names(root), (std::vector<std::string>{"a", "b", "c"}));
+    ASSERT_EQ(root->Item(1), b);
+    EXPECT_EQ(b->Data, &marker);
+    EXPECT_EQ(Tree->Items().GetNode(b->ItemId()), b);
+    EXPECT_TRUE(TreeView_GetItemState(Tree->WindowHandle(), b->ItemId(), TVIS_CUT) & TVIS_CUT);
+    EXPECT_TRUE(root->GetExpanded());
+    EXPECT_EQ(Tree->GetSelected(), b);
+    EXPECT_EQ(root->GetNextSibling(), closed);
+    EXPECT_TRUE(closed->GetHasChildren());
+    EXPECT_EQ(closed->Count(), 0);
+    EXPECT_TRUE(Tree->Log.empty()) << Tree->Log.front();
+  };
+  Tree->Log.clear();
+  HWND first = Tree->WindowHandle();
+  Tree->RecreateWnd();
+  EXPECT_FALSE(IsWindow(first));
+  expectKept("the tree's own window made again");
+
+  HWND second = Tree->WindowHandle();
+  panel->SetBorderStyle(bsSingle);
+  EXPECT_FALSE(IsWindow(second));
+  ASSERT_TRUE(Tree->HandleAllocated());
+  expectKept("the parent's window made again");
+
+  // The moved nodes live on as before: filled when first expanded, freed
+  // through the deletion reaction.
+  closed->Expand(false);
+  EXPECT_EQ(Names(closed), (std::vector<std::string>{"a", "b", "c"}));
+  Tree->Log.clear();
+  Tree->Items().Clear();
+  EXPECT_EQ(Tree->Log.size(), 8u);
 }
 
 TEST_F(TreeViewTest, EditingAsksTheTreeAndStoresTheTextOnlyWhenAccepted) {
