@@ -22,7 +22,7 @@ if [ $# -lt 1 ]; then
 fi
 program=$1
 shift
-name=$(basename "$program")
+name=${program##*/}
 
 refuse() {
   echo "[fernwick] $name was not started: $*" >&2
