@@ -75,20 +75,21 @@ std::string_view BytesOf(LPCITEMIDLIST List) {
   return {reinterpret_cast<const char*>(List), IDListSize(List)};
 }
 
-// The hourglass while filling or rebuilding, when there is a screen.
+// The hourglass while filling or rebuilding, when there is a screen. The
+// cursor that was showing comes back as it was: letting the window under the
+// mouse choose its cursor anew would move the pointer (to make the system
+// ask it), for every folder opened.
 class TBusyCursor {
  public:
-  TBusyCursor() : FSaved(Screen ? Screen->GetCursor() : crDefault) {
-    if (Screen) Screen->SetCursor(crHourGlass);
-  }
+  TBusyCursor() : FSaved(Screen ? ::SetCursor(LoadCursorA(nullptr, IDC_WAIT)) : nullptr) {}
   ~TBusyCursor() {
-    if (Screen) Screen->SetCursor(FSaved);
+    if (Screen) ::SetCursor(FSaved ? FSaved : LoadCursorA(nullptr, IDC_ARROW));
   }
   TBusyCursor(const TBusyCursor&) = delete;
   TBusyCursor& operator=(const TBusyCursor&) = delete;
 
  private:
-  int FSaved;
+  HCURSOR FSaved;
 };
 
 class TUpdateScope {

@@ -128,7 +128,7 @@ bool TTreeNode::GetExpanded() const {
 }
 
 void TTreeNode::Expand(bool Recurse) {
-  TreeView_Expand(Wnd(), FItem, TVE_EXPAND);
+  TreeView().ExpandItem(FItem);
   if (!Recurse) return;
   for (TTreeNode* c = GetFirstChild(); c; c = c->GetNextSibling()) c->Expand(true);
 }

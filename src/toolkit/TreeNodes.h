@@ -46,6 +46,7 @@ class TTreeNodes {
   // Stops redrawing until the matching EndUpdate.
   void BeginUpdate();
   void EndUpdate();
+  bool Updating() const { return FUpdateCount > 0; }
 
   // While the tree's window is made again: Keep takes every node out of
   // the old window (the node objects stay, with their place, expansion

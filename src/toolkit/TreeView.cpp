@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "toolkit/portable/ClassBuilder.h"
 
 namespace {
@@ -65,6 +67,7 @@ void TCustomTreeView::CreateWnd() {
 // unless the window is only being made again (then they move across, see
 // WM_DESTROY).
 void TCustomTreeView::DestroyWnd() {
+  FQuietExpansion.End();
   if (!Recreating()) FItems.Clear();
   TWinControl::DestroyWnd();
 }
@@ -229,13 +232,21 @@ bool TCustomTreeView::HandleNotify(TMessage& Message) {
     case TVN_ITEMEXPANDINGW: {
       TTreeNode* node = reinterpret_cast<TTreeNode*>(tv->itemNew.lParam);
       bool allow = true;
-      if ((tv->action & kExpandActionMask) == TVE_EXPAND) allow = CanExpand(node);
+      const bool expanding = (tv->action & kExpandActionMask) == TVE_EXPAND;
+      if (expanding) allow = CanExpand(node);
       if ((tv->action & kExpandActionMask) == TVE_COLLAPSE) allow = CanCollapse(node);
       Message.Result = allow ? FALSE : TRUE;
+      // The control goes on to open the node when it has children; this
+      // notification arrives while the control handles the message that
+      // opens it, one level further out.
+      if (allow && expanding && node && TreeView_GetChild(WindowHandle(), node->ItemId()))
+        BeginQuietExpansion(node->ItemId(), std::max(1, FDispatchLevel - 1));
       return true;
     }
     case TVN_ITEMEXPANDEDA:
     case TVN_ITEMEXPANDEDW: {
+      // The reactions see (and may draw) the tree as it is now.
+      FQuietExpansion.End();
       TTreeNode* node = reinterpret_cast<TTreeNode*>(tv->itemNew.lParam);
       if ((tv->action & kExpandActionMask) == TVE_EXPAND) Expand(node);
       if ((tv->action & kExpandActionMask) == TVE_COLLAPSE) Collapse(node);
@@ -305,7 +316,35 @@ void TCustomTreeView::MouseUpAtCursor(TMouseButton Button) {
   MouseUp(Button, KeyboardShiftState(), p.x, p.y);
 }
 
+void TCustomTreeView::BeginQuietExpansion(HTREEITEM Item, int EndLevel) {
+  if (FEditing || FItems.Updating()) return;
+  if (FQuietExpansion.Begin(WindowHandle(), Item)) FQuietEndLevel = EndLevel;
+}
+
+void TCustomTreeView::ExpandItem(HTREEITEM Item) {
+  HWND wnd = Handle();
+  // Ended here at the latest, not by the end of a message.
+  if (TreeView_GetChild(wnd, Item)) BeginQuietExpansion(Item, -1);
+  TreeView_Expand(wnd, Item, TVE_EXPAND);
+  FQuietExpansion.End();
+}
+
 void TCustomTreeView::WndProc(TMessage& Message) {
+  // A quiet expansion ends with the message in which the control opened the
+  // node, however the opening went.
+  struct TLevel {
+    TCustomTreeView& Tree;
+    explicit TLevel(TCustomTreeView& T) : Tree(T) { ++Tree.FDispatchLevel; }
+    ~TLevel() {
+      if (Tree.FQuietExpansion.Active() && Tree.FDispatchLevel <= Tree.FQuietEndLevel)
+        Tree.FQuietExpansion.End();
+      --Tree.FDispatchLevel;
+    }
+  } level(*this);
+  WndProcAtLevel(Message);
+}
+
+void TCustomTreeView::WndProcAtLevel(TMessage& Message) {
   switch (Message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -321,6 +360,7 @@ void TCustomTreeView::WndProc(TMessage& Message) {
       // Also when a parent's window goes to be made again, which takes this
       // one with it.
       FEditing = false;
+      FQuietExpansion.End();
       if (Recreating()) FItems.Keep();
       break;
     case WM_TIMER:

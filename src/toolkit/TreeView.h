@@ -11,6 +11,7 @@
 #include <string>
 
 #include "toolkit/ImageList.h"
+#include "toolkit/QuietExpansion.h"
 #include "toolkit/TreeNodes.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/portable/ClassBuilder.h"
@@ -95,7 +96,14 @@ class TCustomTreeView : public TWinControl {
 
  private:
   friend class TTreeNodes;
+  friend class TTreeNode;
+  // Opens Item as the control would, quietly where it has children already
+  // (see TQuietExpansion); a node without any is made quiet, if at all, once
+  // the expansion reaction has filled it.
+  void ExpandItem(HTREEITEM Item);
+  void BeginQuietExpansion(HTREEITEM Item, int EndLevel);
   bool HandleNotify(TMessage& Message);
+  void WndProcAtLevel(TMessage& Message);
   void MouseUpAtCursor(TMouseButton Button);
   void SetStyleFlag(DWORD Flag, bool On);
   void SelectionChanged();
@@ -116,6 +124,11 @@ class TCustomTreeView : public TWinControl {
   bool FToolTips = true;
   bool FEditing = false;
   bool FLeftReleaseSeen = false;  // since the left button went down
+  TQuietExpansion FQuietExpansion;
+  // How deeply WndProc calls are nested, and the level whose end ends a
+  // quiet expansion that the control's notification did not end.
+  int FDispatchLevel = 0;
+  int FQuietEndLevel = 0;
 };
 
 class TTreeView : public TCustomTreeView {

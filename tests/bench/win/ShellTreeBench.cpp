@@ -5,7 +5,8 @@
 // The floor is what the platform needs for the same work without our tree:
 // the shell's own calls (binding, listing, sorting, attributes, names), and
 // a bare SysTreeView32 given the same inserts with redraw off. The ratios
-// are read from one output.
+// are read from one output. Opening folders one by one is also timed with
+// the window drawn after each, as a user clicking them would see it.
 //
 //   bench_ShellTreeBench [subfolders] [expanded] [runs]
 //   bench_ShellTreeBench --help
@@ -29,6 +30,7 @@
 #include "shell/portable/ShellItemTypes.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/QuietExpansion.h"
 
 namespace {
 
@@ -40,7 +42,8 @@ const char* const kHelp =
     "  bench_ShellTreeBench [subfolders] [expanded] [runs]\n"
     "\n"
     "  subfolders  subfolders of the folder that is opened (default 5000)\n"
-    "  expanded    folders opened one by one, then refreshed (default 1000)\n"
+    "  expanded    folders opened one by one, then refreshed (default 1000);\n"
+    "              the first 100 of them are also opened drawing after each\n"
     "  runs        runs of each measurement; the median is shown (default 3)\n"
     "\n"
     "Run it under Wine from a built tree, on a display (Xvfb will do):\n"
@@ -259,8 +262,10 @@ class TBareTree {
   }
 
   // Count folders under an open root, each then given one child and opened,
-  // one by one with redraw on, as the tree does when a user opens them.
-  double OpenOneByOne(int Count) {
+  // one by one with redraw on, as the tree does when a user opens them. With
+  // Quiet, the way the tree opens them (see TQuietExpansion); with Draw, the
+  // window is drawn after each.
+  double OpenOneByOne(int Count, bool Quiet, bool Draw) {
     TreeView_DeleteAllItems(FTree);
     PumpAll(FParent);
     HTREEITEM root = Add(TVI_ROOT, "root", 0, false);
@@ -271,11 +276,18 @@ class TBareTree {
     SendMessageA(FTree, WM_SETREDRAW, TRUE, 0);
     TreeView_SelectItem(FTree, root);
     PumpAll(FParent);
+    TQuietExpansion quiet;
     const double ms = Time([&] {
       for (HTREEITEM folder : folders) {
         Add(folder, "inner", 0, false);
+        if (Quiet) quiet.Begin(FTree, folder);
         TreeView_Expand(FTree, folder, TVE_EXPAND);
-        PumpPending();
+        quiet.End();
+        if (Draw) {
+          PumpAll(FParent);
+        } else {
+          PumpPending();
+        }
       }
     });
     PumpAll(FParent);
@@ -478,7 +490,9 @@ int main(int argc, char** argv) {
     CreateDirectoryA(folder.c_str(), nullptr);
     CreateDirectoryA((folder + "\\inner").c_str(), nullptr);
   }
-  std::vector<double> oneByOne, refreshTimes, bareOneByOne, bareRebuild;
+  const int drawnCount = std::min(expandedCount, 100);
+  std::vector<double> oneByOne, refreshTimes, bareOneByOne, bareQuiet, bareRebuild, drawn,
+      bareDrawn, bareQuietDrawn;
   std::vector<TShellSteps> oneByOneShell, refreshShell;
   int expanded = 0, keptOpen = 0;
   for (int run = 0; run < runs; ++run) {
@@ -491,7 +505,8 @@ int main(int argc, char** argv) {
     for (TTreeNode* c = root->GetFirstChild(); c; c = c->GetNextSibling())
       shell += ShellStepsFor(TCustomVintoShellTreeView::NodeIDList(c));
     oneByOneShell.push_back(shell);
-    bareOneByOne.push_back(bare.OpenOneByOne(expandedCount));
+    bareOneByOne.push_back(bare.OpenOneByOne(expandedCount, false, false));
+    bareQuiet.push_back(bare.OpenOneByOne(expandedCount, true, false));
     oneByOne.push_back(Time([&] {
       for (TTreeNode* c = root->GetFirstChild(); c; c = c->GetNextSibling()) {
         c->Expand(false);
@@ -518,6 +533,21 @@ int main(int argc, char** argv) {
     keptOpen = root->GetExpanded() ? 1 : 0;
     for (TTreeNode* c = root->GetFirstChild(); c; c = c->GetNextSibling())
       keptOpen += c->GetExpanded() ? 1 : 0;
+
+    // The first folders once more, from a new tree, drawn after each.
+    tree->SetRootFolder(wide);
+    tree->SetRootFolder(deep);
+    PumpAll(form.Handle());
+    root = tree->Items().GetFirstNode();
+    bareDrawn.push_back(bare.OpenOneByOne(drawnCount, false, true));
+    bareQuietDrawn.push_back(bare.OpenOneByOne(drawnCount, true, true));
+    drawn.push_back(Time([&] {
+      int n = 0;
+      for (TTreeNode* c = root->GetFirstChild(); c && n < drawnCount; c = c->GetNextSibling(), ++n) {
+        c->Expand(false);
+        PumpAll(form.Handle());
+      }
+    }));
   }
   {
     const TShellSteps shell = MedianSteps(oneByOneShell);
@@ -525,12 +555,21 @@ int main(int argc, char** argv) {
     std::printf("open %d folders one by one\n", expandedCount);
     std::printf("  folder tree, whole                             %9.1f ms\n", ours);
     PrintShellSteps("", shell);
-    const double control = Median(bareOneByOne);
+    const double control = Median(bareOneByOne), quiet = Median(bareQuiet);
     std::printf("  floor: bare tree control opening as many       %9.1f ms\n", control);
+    std::printf("  floor: bare tree control, opening as the tree  %9.1f ms\n", quiet);
     std::printf("  the tree's own share                           %9.1f ms\n",
-                ours - shell.Total() - control);
+                ours - shell.Total() - quiet);
     PrintRatio("shell's calls", ours, shell.Total(), 1.5);
     PrintRatio("(shell + bare control)", ours, shell.Total() + control, 0);
+    PrintRatio("(shell + bare control as the tree)", ours, shell.Total() + quiet, 0);
+    std::printf("\n");
+    std::printf("open the first %d of them one by one, drawing after each\n", drawnCount);
+    std::printf("  folder tree, whole                             %9.1f ms\n", Median(drawn));
+    std::printf("  bare tree control opening as many              %9.1f ms\n",
+                Median(bareDrawn));
+    std::printf("  bare tree control, opening as the tree         %9.1f ms\n",
+                Median(bareQuietDrawn));
     std::printf("\n");
   }
   {

@@ -3,7 +3,10 @@
 // over.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "ToolkitTestSupport.h"
+#include "common/SyntheticInput.h"
 #include "toolkit/CustomPanel.h"
 #include "toolkit/Form.h"
 #include "toolkit/TreeView.h"
@@ -19,6 +22,7 @@ class TLazyTree : public TCustomTreeView {
   std::vector<std::string> Log;
   bool RefuseEdit = false;
   bool RefuseStore = false;
+  int FramePaints = 0;
 
   TTreeNode* AddFolder(TTreeNode* Parent, const std::string& Name) {
     TTreeNode* node = Items().AddChild(Parent, Name);
@@ -63,6 +67,10 @@ class TLazyTree : public TCustomTreeView {
   }
   void Edit(const TVITEMA& Item) override {
     if (!RefuseStore) TCustomTreeView::Edit(Item);
+  }
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == WM_NCPAINT) ++FramePaints;
+    TCustomTreeView::WndProc(Message);
   }
 };
 
@@ -382,4 +390,140 @@ TEST_F(TreeViewTest, ReleasingAnyButtonOverANodeSelectsItBeforeTheMouseUpEvent) 
   EXPECT_EQ(log.Lines, (std::vector<std::string>{"left up over third", "right up over second",
                                                  "middle up over first"}));
   EXPECT_TRUE(first->GetSelected());
+}
+
+namespace {
+
+RECT RowOf(TTreeNode* Node) {
+  RECT r{};
+  HTREEITEM item = Node->ItemId();
+  std::memcpy(&r, &item, sizeof item);
+  SendMessageA(Node->TreeView().WindowHandle(), TVM_GETITEMRECT, FALSE,
+               reinterpret_cast<LPARAM>(&r));
+  return r;
+}
+
+POINT MiddleOf(const RECT& R) {
+  return {(R.left + R.right) / 2, (R.top + R.bottom) / 2};
+}
+
+// The client area's pixels: as the window shows them, or as the control
+// draws them afresh.
+std::vector<DWORD> ClientPixels(HWND Wnd, bool Fresh) {
+  RECT client;
+  GetClientRect(Wnd, &client);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = client.right;
+  info.bmiHeader.biHeight = -client.bottom;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  if (Fresh) {
+    SendMessageA(Wnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+  } else {
+    HDC window = GetDC(Wnd);
+    BitBlt(memory, 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
+    ReleaseDC(Wnd, window);
+  }
+  GdiFlush();
+  const auto* first = static_cast<const DWORD*>(bits);
+  std::vector<DWORD> pixels(first, first + client.right * client.bottom);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// How many pixels of the window differ from what the control would draw now.
+long StalePixels(HWND Wnd) {
+  const std::vector<DWORD> shown = ClientPixels(Wnd, false);
+  const std::vector<DWORD> fresh = ClientPixels(Wnd, true);
+  long stale = 0;
+  for (std::size_t i = 0; i < shown.size() && i < fresh.size(); ++i)
+    stale += (shown[i] & 0xFFFFFF) != (fresh[i] & 0xFFFFFF);
+  return stale;
+}
+
+void PaintNow(HWND Wnd) {
+  RedrawWindow(Wnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  PumpMessages(30);
+}
+
+class QuietExpansionTest : public TreeViewTest {
+ protected:
+  void SetUp() override {
+    TreeViewTest::SetUp();
+    Wnd = Tree->WindowHandle();
+    for (int i = 0; i < 30; ++i)
+      Folders.push_back(Tree->AddFolder(nullptr, "folder " + std::to_string(i)));
+    SetForegroundWindow(Form->Handle());
+    Tree->SetFocus();
+    PaintNow(Wnd);
+  }
+  HWND Wnd = nullptr;
+  std::vector<TTreeNode*> Folders;
+};
+
+}  // namespace
+
+// Opening a node on a shown branch invalidates the node's rows and the
+// frame, and keeps what was already waiting to be painted; the rows above
+// stay as they are.
+TEST_F(QuietExpansionTest, OpeningInvalidatesTheNodesRowsAndKeepsWhatWaited) {
+  const RECT top = RowOf(Folders[0]);
+  InvalidateRect(Wnd, &top, TRUE);
+  Folders[3]->Expand(false);
+  ASSERT_EQ(Folders[3]->Count(), 3);
+  EXPECT_TRUE(IsWindowVisible(Wnd));
+  HRGN update = CreateRectRgn(0, 0, 0, 0);
+  GetUpdateRgn(Wnd, update, FALSE);
+  const POINT waited = MiddleOf(top);
+  const POINT above = MiddleOf(RowOf(Folders[2]));
+  const POINT child = MiddleOf(RowOf(Folders[3]->Item(0)));
+  EXPECT_TRUE(PtInRegion(update, waited.x, waited.y));
+  EXPECT_FALSE(PtInRegion(update, above.x, above.y));
+  EXPECT_TRUE(PtInRegion(update, child.x, child.y));
+  DeleteObject(update);
+  Tree->FramePaints = 0;
+  PaintNow(Wnd);
+  EXPECT_GE(Tree->FramePaints, 1);  // the scroll bar's new range is drawn
+  EXPECT_EQ(StalePixels(Wnd), 0);
+
+  // Opened again by the program: the control tells nobody, and still shows
+  // the children.
+  Folders[3]->Collapse(false);
+  PaintNow(Wnd);
+  Folders[3]->Expand(false);
+  EXPECT_TRUE(IsWindowVisible(Wnd));
+  PaintNow(Wnd);
+  EXPECT_TRUE(Folders[3]->GetExpanded());
+  EXPECT_EQ(StalePixels(Wnd), 0);
+}
+
+// Nodes opened from the keyboard, near the top and at the bottom of the
+// window (where the control scrolls their children into view), are drawn as
+// the control would draw them afresh.
+TEST_F(QuietExpansionTest, NodesOpenedFromTheKeyboardAreDrawnWhole) {
+  const UINT rows = TreeView_GetVisibleCount(Wnd);
+  ASSERT_GT(rows, 5u);
+  for (TTreeNode* node : {Folders[1], Folders[rows - 1]}) {
+    node->SetSelected(true);
+    PaintNow(Wnd);
+    PressChord({VK_RIGHT});
+    EXPECT_TRUE(PumpUntil([&] { return node->GetExpanded(); }, 3000)) << node->GetText();
+    PaintNow(Wnd);
+    EXPECT_TRUE(IsWindowVisible(Wnd));
+    EXPECT_EQ(StalePixels(Wnd), 0) << node->GetText();
+  }
+  // The last one's children were brought into view.
+  RECT client;
+  GetClientRect(Wnd, &client);
+  EXPECT_LE(RowOf(Folders[rows - 1]->Item(2)).bottom, client.bottom);
 }
