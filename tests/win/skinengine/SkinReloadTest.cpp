@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/preview/PreviewForm.h"
+#include "app/preview/PreviewMDIForm.h"
 #include "common/MessagePump.h"
 #include "common/ProgramSkin.h"
 #include "common/TempFolder.h"
@@ -138,15 +139,27 @@ TEST_F(SkinReloadTest, AnEditedBitmapShowsAfterAReloadAndABrokenReloadKeepsTheSk
   ASSERT_TRUE(PumpUntil([&] { return TopRowsShare(wnd, green) > 0.5; }))
       << "the folder's top frame is not shown";
 
-  // The author edits the bitmap and reloads: the window shows the edit.
+  // A second window skinned by the same component.
+  SendMessageA(Form->MDIWindowButton->WindowHandle(), BM_CLICK, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return Form->MDIWindow() != nullptr; }, 3000));
+  HWND other = Form->MDIWindow()->WindowHandle();
+  Settle();
+  ASSERT_TRUE(PumpUntil([&] { return TopRowsShare(other, green) > 0.5; }))
+      << "the second window does not show the folder's top frame";
+
+  // The author edits the bitmap and reloads: every window shows the edit.
   PaintTopFrame(blue);
   const DWORD start = GetTickCount();
   ASSERT_TRUE(data.ReloadSkin());
   Settle();
-  EXPECT_TRUE(PumpUntil([&] { return TopRowsShare(wnd, blue) > 0.5; }))
-      << "the edited top frame is not shown";
-  std::printf("reload shown after %lu ms\n", static_cast<unsigned long>(GetTickCount() - start));
+  EXPECT_TRUE(PumpUntil([&] {
+    return TopRowsShare(wnd, blue) > 0.5 && TopRowsShare(other, blue) > 0.5;
+  })) << "the edited top frame is not shown on both windows";
+  std::printf("reload shown on both windows after %lu ms\n",
+              static_cast<unsigned long>(GetTickCount() - start));
   EXPECT_EQ(SendMessageA(wnd, SM_ISSKINNED, 0, 0), 1);
+  PostMessageA(other, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return Form->MDIWindow() == nullptr; }, 3000));
 
   // A bitmap gone: the skin still loads, and says what is missing.
   DeleteFileA((Folder / "title_textback.bmp").c_str());
