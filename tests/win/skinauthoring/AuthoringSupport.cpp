@@ -223,15 +223,30 @@ bool TDialogTyping::AnswerOne(const std::string& Text, HWND& Last) {
   if (Text.empty()) {
     PressChord({VK_ESCAPE});
   } else {
-    // Whatever the edit proposes is replaced.
-    PressChord({VK_END});
-    PressChord({VK_SHIFT, VK_HOME});
-    TypeCharacters(Text);
-    Sleep(100);
-    PressChord({VK_RETURN});
+    // Keys that came before the dialog gave its edit the focus are lost:
+    // typed once more if it is still open.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      if (attempt > 0 && !StillOpen(dialog, 3000)) break;
+      // Whatever the edit proposes is replaced.
+      PressChord({VK_END});
+      PressChord({VK_SHIFT, VK_HOME});
+      TypeCharacters(Text);
+      Sleep(100);
+      PressChord({VK_RETURN});
+    }
   }
   CloseIfLeft(dialog);
   return true;
+}
+
+// Whether Dialog is still shown after Milliseconds (false as soon as it
+// goes).
+bool TDialogTyping::StillOpen(HWND Dialog, DWORD Milliseconds) {
+  for (DWORD waited = 0; waited < Milliseconds; waited += 10) {
+    if (!IsWindow(Dialog) || !IsWindowVisible(Dialog)) return false;
+    Sleep(10);
+  }
+  return !FStop;
 }
 
 void TDialogTyping::CloseIfLeft(HWND Dialog) {

@@ -77,6 +77,7 @@ class TDialogTyping {
   void Answer();
   bool AnswerOne(const std::string& Text, HWND& Last);
   void CloseIfLeft(HWND Dialog);
+  bool StillOpen(HWND Dialog, DWORD Milliseconds);
 
   std::vector<std::string> FTexts;
   mutable std::mutex FLock;
