@@ -374,3 +374,40 @@ TEST_F(FolderSkinTest, EachUnreadableValueChangesTheSkinOnlyWithAFindingForIt) {
   std::printf("%d values damaged the skin, %d were reported\n", changed, reported);
   EXPECT_GT(changed, 100);
 }
+
+// The same for each bitmap of the program's skin made unreadable in turn.
+TEST_F(FolderSkinTest, EachUnreadableBitmapChangesTheSkinOnlyWithAFindingForIt) {
+  const TFolderSkinFiles folder(Folder);
+  TBytes definition;
+  folder.ExtractFile("skin.ini", definition);
+  TQuickIni ini;
+  ini.LoadFromStream(definition);
+  auto load = [&](const std::string& Broken, TSkinFindings& Findings) {
+    TMemorySkinFiles files;
+    TBytes bytes;
+    for (const std::string& name : folder.Names()) {
+      folder.ExtractFile(name, bytes);
+      files.Add(name, name == Broken ? TBytes{'B', 'M', 1, 2, 3} : bytes);
+    }
+    TParsedSkin skin;
+    TSkinLoader(skin, ini, files, &Findings).Load();
+    return Describe(skin);
+  };
+  TSkinFindings none;
+  const std::string sound = load("", none);
+  int changed = 0;
+  for (const std::string& name : folder.Names()) {
+    if (name == "skin.ini") continue;
+    SCOPED_TRACE(name);
+    TSkinFindings findings;
+    const bool differs = load(name, findings) != sound;
+    EXPECT_TRUE(differs);  // every file of the program's skin is used
+    EXPECT_FALSE(findings.Empty());
+    for (const TSkinFinding& f : findings.Items()) {
+      EXPECT_EQ(f.Kind, TSkinFindingKind::UnreadableBitmap);
+      EXPECT_NE(f.Text.find("\"" + name + "\""), std::string::npos) << f.Text;
+    }
+    changed += differs;
+  }
+  EXPECT_GT(changed, 40);
+}
