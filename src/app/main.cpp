@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "app/EmbeddedSkin.h"
 #include "app/MainForm.h"
 #include "app/SkinSwitch.h"
 #include "app/portable/CommandLine.h"
@@ -11,22 +10,17 @@
 #include "skin/archive/SkinMessages.h"
 #include "skin/engine/SkinData.h"
 #include "toolkit/Application.h"
+#include "toolkit/portable/TextUtil.h"
 
 namespace {
 
-// "/skin" on the command line, applied to the skin component of the
-// window the program opens; false when the skin named cannot be used.
-bool ApplySkinOption(const TCommandLine& Options, TSkinData* Data) {
-  if (!Data || !Options.HasSkin()) return true;
+// "/skin" on the command line, applied to the skin component of the main
+// window; what is wrong with the skin named is said in one message.
+void ApplySkinOption(const TCommandLine& Options, TSkinData* Data) {
+  if (!Data || !Options.HasSkin()) return;
   const std::string message = ApplySkinSwitch(*Data, Options.Skin());
-  if (message.empty()) return true;
-  Application->MessageBox(message, Application->GetTitle(), MB_OK | MB_ICONWARNING);
-  return false;
-}
-
-std::string FileNameOf(const std::string& Path) {
-  const std::size_t slash = Path.find_last_of("\\/");
-  return slash == std::string::npos ? Path : Path.substr(slash + 1);
+  if (!message.empty())
+    Application->MessageBox(message, Application->GetTitle(), MB_OK | MB_ICONWARNING);
 }
 
 // The preview shows the program's own skin unless "/skin" names another
@@ -35,16 +29,12 @@ void StartPreview(const TCommandLine& Options) {
   TPreviewForm* preview = nullptr;
   Application->CreateForm(preview);
   if (!preview || !preview->SkinData1) return;
-  TSkinData& data = *preview->SkinData1;
-  data.SetSkinBuffer(EmbeddedProgramSkin());
-  if (!Options.HasSkin()) data.SetActive(true);
-  const bool named = ApplySkinOption(Options, &data);
-  if (!data.GetActive())
-    preview->ShowSkinName("No skin: the system's own look");
-  else if (Options.HasSkin() && named)
-    preview->ShowSkinName("Skin: " + FileNameOf(Options.Skin()));
-  else
-    preview->ShowSkinName("Skin: Fernwick's own");
+  if (Options.HasSkin() && SameText(Options.Skin(), "none")) {
+    preview->ShowNoSkin();
+    return;
+  }
+  preview->ShowOwnSkin();
+  if (Options.HasSkin()) preview->OpenSkin(Options.Skin());
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ struct TSwitchEntry {
 
 constexpr std::array<TSwitchEntry, 2> kSwitches{{
     {"preview", false, nullptr},
-    {"skin", true, "FILE"},
+    {"skin", true, "FILE or FOLDER"},
 }};
 
 const TSwitchEntry* FindSwitch(std::string_view Name) {

@@ -25,7 +25,8 @@ class TCommandLine {
 
   // Opens the skin preview window instead of the main window.
   bool Preview() const { return Has("preview"); }
-  // "/skin FILE": start with the skin in FILE; "/skin none": skinning off.
+  // "/skin FILE" or "/skin FOLDER": start with the skin packed in FILE or
+  // unpacked in FOLDER; "/skin none": skinning off.
   bool HasSkin() const { return Has("skin"); }
   std::string Skin() const { return Value("skin"); }
 

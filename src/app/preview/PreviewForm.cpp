@@ -4,6 +4,9 @@
 #include <string>
 #include <utility>
 
+#include "app/EmbeddedSkin.h"
+#include "app/SkinMessageCapture.h"
+#include "app/SkinSwitch.h"
 #include "app/preview/PreviewGlyphs.h"
 #include "app/preview/PreviewMDIForm.h"
 #include "app/preview/ShellPageStatus.h"
@@ -12,6 +15,7 @@
 #include "toolkit/Bitmap.h"
 #include "toolkit/portable/ColorNames.h"
 #include "toolkit/portable/ClassBuilder.h"
+#include "toolkit/portable/TextUtil.h"
 
 const TClassInfo& TPreviewForm::StaticClass() {
   using F = TPreviewForm;
@@ -29,6 +33,9 @@ const TClassInfo& TPreviewForm::StaticClass() {
                                      .Field("PopupMenu1", &F::PopupMenu1)
                                      .Field("MenuImages", &F::MenuImages)
                                      .Field("SaveDialog1", &F::SaveDialog1)
+                                     .Field("OpenSkinDialog", &F::OpenSkinDialog)
+                                     .Field("SkinFolderDialog", &F::SkinFolderDialog)
+                                     .Field("SkinProblems1", &F::SkinProblems1)
                                      .Field("SkinData1", &F::SkinData1)
                                      .Field("SaveDialogButton", &F::SaveDialogButton)
                                      .Field("MessageBoxButton", &F::MessageBoxButton)
@@ -48,6 +55,10 @@ const TClassInfo& TPreviewForm::StaticClass() {
                                      .Method("MessageBoxClick", &F::MessageBoxClick)
                                      .Method("MDIWindowClick", &F::MDIWindowClick)
                                      .Method("ExitClick", &F::ExitClick)
+                                     .Method("OpenSkinClick", &F::OpenSkinClick)
+                                     .Method("OpenSkinFolderClick", &F::OpenSkinFolderClick)
+                                     .Method("ReloadClick", &F::ReloadClick)
+                                     .Method("SkinProblemsClick", &F::SkinProblemsClick)
                                      .Method("SwatchDrawItem", &F::SwatchDrawItem)
                                      .Method("ShellListBeforePopulate", &F::ShellListBeforePopulate)
                                      .Method("ShellListAfterPopulate", &F::ShellListAfterPopulate)
@@ -142,10 +153,6 @@ void TPreviewForm::FillList() {
   ListView1->Items().Item(1)->SetSelected(true);
 }
 
-void TPreviewForm::ShowSkinName(const std::string& Text) {
-  if (StatusBar1 && StatusBar1->Panels().Count() > 1) StatusBar1->Panels().Items(1).SetText(Text);
-}
-
 void TPreviewForm::SaveDialogClick(TObject*) {
   SaveDialog1->Execute();
 }
@@ -202,6 +209,150 @@ void TPreviewForm::SwatchDrawItem(TWinControl* Control, int Index, const RECT& R
 
 void TPreviewForm::ExitClick(TObject*) {
   Close();
+}
+
+// ---- The skin shown ---------------------------------------------------------
+
+namespace {
+
+// The status bar's panels: what the window is doing, the skin shown, and
+// what the reader found wrong with it (else a hint).
+enum { kStatePanel, kSkinPanel, kNotePanel };
+constexpr const char* kReady = "Ready";
+constexpr const char* kHint = "Right-click for a pop-up menu";
+
+std::string LastPart(std::string Path) {
+  while (Path.size() > 1 && (Path.back() == '\\' || Path.back() == '/')) Path.pop_back();
+  const std::size_t slash = Path.find_last_of("\\/");
+  return slash == std::string::npos ? Path : Path.substr(slash + 1);
+}
+
+std::string FolderOf(const std::string& Path) {
+  const std::size_t slash = Path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : Path.substr(0, slash);
+}
+
+bool IsFolder(const std::string& Path) {
+  const DWORD attributes = GetFileAttributesA(Path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool EndsWithDefinition(const std::string& Path) {
+  return Path.size() > 4 && SameText(Path.substr(Path.size() - 4), ".ini");
+}
+
+std::string TimeNow() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  char text[16];
+  wsprintfA(text, "%02u:%02u:%02u", now.wHour, now.wMinute, now.wSecond);
+  return text;
+}
+
+}  // namespace
+
+void TPreviewForm::ShowOwnSkin() {
+  FSkinPath.clear();
+  SkinData1->SetSkinBuffer(EmbeddedProgramSkin());
+  SkinData1->SetActive(true);
+  ShowSkinState();
+}
+
+void TPreviewForm::ShowNoSkin() {
+  SkinData1->SetActive(false);
+  ShowSkinState();
+}
+
+bool TPreviewForm::OpenSkin(const std::string& Path) {
+  std::string fault = SkinSourceFault(Path, TSkinReading::srForAuthor);
+  if (fault.empty()) {
+    TSkinMessageCapture said;
+    SkinData1->SetSkinFile(Path);
+    fault = said.Joined(" ");
+  }
+  if (!fault.empty()) {
+    Application->MessageBox("The skin \"" + Path + "\" cannot be used: " + fault +
+                                ".\nThe preview goes on with " + ShownSkin() + ".",
+                            Application->GetTitle(), MB_OK | MB_ICONWARNING);
+    return false;
+  }
+  FSkinPath = Path;
+  SkinData1->SetActive(true);
+  ShowSkinState();
+  return true;
+}
+
+void TPreviewForm::ReloadSkin() {
+  if (!SkinData1->GetActive()) {
+    ShowSkinState("No skin to read again: the system draws the windows");
+    return;
+  }
+  if (FSkinPath.empty()) {
+    SkinData1->SetSkinBuffer(EmbeddedProgramSkin());
+  } else {
+    std::string fault = SkinSourceFault(FSkinPath, TSkinReading::srForAuthor);
+    if (fault.empty()) {
+      TSkinMessageCapture said;
+      if (SkinData1->GetSkinFile() == FSkinPath)
+        SkinData1->ReloadSkin();
+      else
+        SkinData1->SetSkinFile(FSkinPath);
+      fault = said.Joined(" ");
+    }
+    if (!fault.empty()) {
+      ShowSkinState("Not read again: " + fault + "; the skin read before stays");
+      return;
+    }
+  }
+  ShowSkinState();
+  StatusBar1->Panels().Items(kStatePanel).SetText("Skin read again at " + TimeNow());
+}
+
+void TPreviewForm::ShowSkinState(const std::string& Note) {
+  if (!StatusBar1 || StatusBar1->Panels().Count() <= kNotePanel) return;
+  TStatusPanels& panels = StatusBar1->Panels();
+  const bool shown = SkinData1->GetActive();
+  panels.Items(kStatePanel).SetText(kReady);
+  panels.Items(kSkinPanel)
+      .SetText(shown ? "Skin: " + ShownSkin() : "No skin: the system's own look");
+  const std::string problems = shown ? SkinProblemsSummary() : std::string();
+  panels.Items(kNotePanel).SetText(!Note.empty() ? Note : !problems.empty() ? problems : kHint);
+  SkinProblems1->SetEnabled(!problems.empty());
+}
+
+std::string TPreviewForm::ShownSkin() const {
+  return FSkinPath.empty() ? "Fernwick's own skin" : LastPart(FSkinPath);
+}
+
+std::string TPreviewForm::SkinProblemsSummary() const {
+  return SkinData1->Findings().Summary();
+}
+
+void TPreviewForm::OpenSkinClick(TObject*) {
+  if (!FSkinPath.empty())
+    OpenSkinDialog->SetInitialDir(IsFolder(FSkinPath) ? FSkinPath : FolderOf(FSkinPath));
+  if (!OpenSkinDialog->Execute()) return;
+  const std::string chosen = OpenSkinDialog->GetFileName();
+  // The definition of an unpacked skin stands for its folder.
+  OpenSkin(EndsWithDefinition(chosen) ? FolderOf(chosen) : chosen);
+}
+
+void TPreviewForm::OpenSkinFolderClick(TObject*) {
+  if (!FSkinPath.empty())
+    SkinFolderDialog->SetDirectory(IsFolder(FSkinPath) ? FSkinPath : FolderOf(FSkinPath));
+  if (SkinFolderDialog->Execute()) OpenSkin(SkinFolderDialog->GetDirectory());
+}
+
+void TPreviewForm::ReloadClick(TObject*) {
+  ReloadSkin();
+}
+
+void TPreviewForm::SkinProblemsClick(TObject*) {
+  const TSkinFindings& findings = SkinData1->Findings();
+  if (findings.Empty()) return;
+  Application->MessageBox("What the reader found wrong in " + ShownSkin() +
+                              " and worked around:\n\n" + FindingsText(findings, 30),
+                          "Skin problems", MB_OK | MB_ICONINFORMATION);
 }
 
 // ---- The shell page --------------------------------------------------------

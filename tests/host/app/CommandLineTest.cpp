@@ -34,7 +34,7 @@ TEST(CommandLineParse, RefusesWhatItDoesNotKnowWithTheUsage) {
       EXPECT_NE(std::string(e.what()).find(TCommandLine::Usage()), std::string::npos) << line;
     }
   }
-  EXPECT_EQ(TCommandLine::Usage(), "Usage: Fernwick.exe [/preview] [/skin FILE]");
+  EXPECT_EQ(TCommandLine::Usage(), "Usage: Fernwick.exe [/preview] [/skin FILE or FOLDER]");
   // A switch that takes a value refuses to stand last.
   EXPECT_THROW(TCommandLine::Parse("F.exe /preview /skin"), ECommandLineError);
   EXPECT_EQ(TCommandLine::Parse("F.exe /SKIN \"a b.skn\" /preview").Skin(), "a b.skn");

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <iterator>
+#include <string>
 
 #include "common/MessagePump.h"
 
@@ -44,4 +45,19 @@ inline void PressChord(std::initializer_list<WORD> Keys) {
     inputs[n++].ki.dwFlags = KEYEVENTF_KEYUP;
   }
   SendInput(n, inputs, sizeof(INPUT));
+}
+
+// Types Text as characters (any character, ':' and '\' too) through
+// SendInput, each pressed and released.
+inline void TypeCharacters(const std::string& Text) {
+  for (char c : Text) {
+    INPUT inputs[2]{};
+    for (INPUT& input : inputs) {
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = static_cast<unsigned char>(c);
+      input.ki.dwFlags = KEYEVENTF_UNICODE;
+    }
+    inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+  }
 }

@@ -52,8 +52,12 @@ TEST(SkinSwitch, AFileThatIsNoSkinGivesOneMessageAndTheEmbeddedSkinStays) {
   EXPECT_EQ(data.Skin().SkinName, embedded);
   EXPECT_EQ(data.GetSkinFile(), "");
 
-  message = ApplySkinSwitch(data, temp);
-  EXPECT_NE(message.find("folder"), std::string::npos) << message;
+  // A folder is taken for an unpacked skin only when it holds a definition.
+  const std::string emptyFolder = std::string(temp) + "fwk-empty-skin-folder";
+  CreateDirectoryA(emptyFolder.c_str(), nullptr);
+  message = ApplySkinSwitch(data, emptyFolder);
+  RemoveDirectoryA(emptyFolder.c_str());
+  EXPECT_NE(message.find("holds no skin definition"), std::string::npos) << message;
 
   const std::string text = "this is a text file, not a skin";
   TTempSkinFile garbage(TBytes(text.begin(), text.end()), "garbage.skn");
