@@ -22,7 +22,7 @@ if [ $# -lt 1 ]; then
 fi
 program=$1
 shift
-name=$(basename "$program")
+name=${program##*/}
 
 refuse() {
   echo "[fernwick] $name was not started: $*" >&2
@@ -105,7 +105,6 @@ copier=$!
 server_before=$(server_pid)
 wine "$program" "$@" >"$work/stdout" 2>"$work/stderr"
 status=$?
-server_after=$(server_pid)
 finish_reading "$copier" "$filter"
 
 # The server and programs running for this prefix, one "pid command" a line.
@@ -155,6 +154,10 @@ fi
       echo "  (none)"
     fi
   fi
+  # A server that is being stopped holds its lock until it has ended the
+  # programs: give it a moment to be gone.
+  sleep 1
+  server_after=$(server_pid)
   if [ -z "$server_before" ]; then
     echo "[fernwick] No Wine server ran for the prefix when $name was started."
   elif [ "$server_after" != "$server_before" ]; then

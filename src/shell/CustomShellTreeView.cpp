@@ -75,21 +75,33 @@ std::string_view BytesOf(LPCITEMIDLIST List) {
   return {reinterpret_cast<const char*>(List), IDListSize(List)};
 }
 
-// The hourglass while filling or rebuilding, when there is a screen. The
-// cursor that was showing comes back as it was: letting the window under the
-// mouse choose its cursor anew would move the pointer (to make the system
-// ask it), for every folder opened.
+// The hourglass while filling or rebuilding, when there is a screen; set
+// once for nested work (a refresh opens many folders). The cursor that was
+// showing comes back as it was: letting the window under the mouse choose
+// its cursor anew would move the pointer (to make the system ask it), for
+// every folder opened.
 class TBusyCursor {
  public:
-  TBusyCursor() : FSaved(Screen ? ::SetCursor(LoadCursorA(nullptr, IDC_WAIT)) : nullptr) {}
+  TBusyCursor() : FCounted(Screen != nullptr), FOuter(FCounted && Depth()++ == 0) {
+    if (FOuter) FSaved = ::SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  }
   ~TBusyCursor() {
-    if (Screen) ::SetCursor(FSaved ? FSaved : LoadCursorA(nullptr, IDC_ARROW));
+    if (!FCounted) return;
+    --Depth();
+    if (FOuter) ::SetCursor(FSaved ? FSaved : LoadCursorA(nullptr, IDC_ARROW));
   }
   TBusyCursor(const TBusyCursor&) = delete;
   TBusyCursor& operator=(const TBusyCursor&) = delete;
 
  private:
-  HCURSOR FSaved;
+  // Trees live on the GUI thread.
+  static int& Depth() {
+    static int depth = 0;
+    return depth;
+  }
+  bool FCounted;
+  bool FOuter;
+  HCURSOR FSaved = nullptr;
 };
 
 class TUpdateScope {
