@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/preview/PreviewForm.h"
 #include "toolkit/Application.h"
 #include "toolkit/portable/ClassBuilder.h"
 
@@ -17,6 +18,7 @@ const TClassInfo& TPreviewMDIForm::StaticClass() {
                                      .Method("TileClick", &F::TileClick)
                                      .Method("CascadeClick", &F::CascadeClick)
                                      .Method("ArrangeClick", &F::ArrangeClick)
+                                     .Method("ReloadSkinClick", &F::ReloadSkinClick)
                                      .Info();
   return info;
 }
@@ -66,4 +68,8 @@ void TPreviewMDIForm::CascadeClick(TObject*) {
 
 void TPreviewMDIForm::ArrangeClick(TObject*) {
   ArrangeIcons();
+}
+
+void TPreviewMDIForm::ReloadSkinClick(TObject*) {
+  if (auto* preview = dynamic_cast<TPreviewForm*>(Owner())) preview->ReloadSkin();
 }

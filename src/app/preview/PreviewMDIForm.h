@@ -25,6 +25,8 @@ class TPreviewMDIForm : public TForm {
   void TileClick(TObject* Sender);
   void CascadeClick(TObject* Sender);
   void ArrangeClick(TObject* Sender);
+  // F5 here, as in the preview: its skin is read again for every window.
+  void ReloadSkinClick(TObject* Sender);
 
  private:
   int FDocuments = 0;
