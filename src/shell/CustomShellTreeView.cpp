@@ -83,17 +83,24 @@ std::string_view BytesOf(LPCITEMIDLIST List) {
 class TBusyCursor {
  public:
   TBusyCursor() : FCounted(Screen != nullptr), FOuter(FCounted && Depth()++ == 0) {
-    if (FOuter) FSaved = ::SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    if (FOuter) FSaved = ::SetCursor(SystemCursor(IDC_WAIT));
   }
   ~TBusyCursor() {
     if (!FCounted) return;
     --Depth();
-    if (FOuter) ::SetCursor(FSaved ? FSaved : LoadCursorA(nullptr, IDC_ARROW));
+    if (FOuter) ::SetCursor(FSaved ? FSaved : SystemCursor(IDC_ARROW));
   }
   TBusyCursor(const TBusyCursor&) = delete;
   TBusyCursor& operator=(const TBusyCursor&) = delete;
 
  private:
+  // The system's shared cursors are loaded once (loading one costs more than
+  // showing it).
+  static HCURSOR SystemCursor(LPCSTR Name) {
+    static const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
+    static const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    return Name == IDC_WAIT ? wait : arrow;
+  }
   // Trees live on the GUI thread.
   static int& Depth() {
     static int depth = 0;

@@ -14,7 +14,7 @@ inline constexpr const char* kSizeOutOfRange =
 inline constexpr const char* kEmptySkin = "This skin file is empty";
 inline constexpr const char* kTooManyFiles =
     "This skin file is damaged: it lists more than 1001 files";
-inline constexpr const char* kCannotOpen = "This skin file cannot be opened";
+inline constexpr const char* kCannotOpen = "This skin file or folder cannot be opened";
 inline constexpr const char* kFolderUnreadable = "This skin folder cannot be read";
 inline constexpr const char* kNoDefinitionInFolder =
     "This folder holds no skin: there is no definition text (a file whose name contains "

@@ -31,14 +31,15 @@ int Start(TAlignment Alignment, int FreeWidth) {
 }  // namespace
 
 TItemContentLayout LayoutItemContent(HDC DC, const RECT& Rect, TAlignment Alignment,
-                                     const std::wstring& Text, int ImageIndex, HIMAGELIST Images) {
+                                     const std::wstring& Text, int ImageIndex, HIMAGELIST Images,
+                                     UINT TextFlags) {
   TItemContentLayout layout;
   const SIZE image = ImageSize(Rect, ImageIndex, Images);
   const int width = Rect.right - Rect.left;
   const int height = Rect.bottom - Rect.top;
   RECT measured{0, 0, width - image.cx, height};
   if (measured.right < 1) measured.right = 1;
-  DrawSkinText(DC, Text, measured, kMeasureFlags);
+  DrawSkinText(DC, Text, measured, kMeasureFlags | (TextFlags & DT_SINGLELINE));
   const int textWidth = measured.right - measured.left;
   const int textHeight = measured.bottom - measured.top;
   const int x = Rect.left + Start(Alignment, width - image.cx - textWidth);
@@ -55,7 +56,7 @@ void DrawItemContent(HDC DC, const RECT& Rect, TAlignment Alignment, const std::
                      int ImageIndex, HIMAGELIST Images, UINT TextFlags) {
   if (Text.empty() || !DC) return;
   const TItemContentLayout layout =
-      LayoutItemContent(DC, Rect, Alignment, Text, ImageIndex, Images);
+      LayoutItemContent(DC, Rect, Alignment, Text, ImageIndex, Images, TextFlags);
   if (!IsRectEmpty(&layout.Image))
     ImageList_Draw(Images, ImageIndex, DC, layout.Image.left, layout.Image.top, ILD_TRANSPARENT);
   RECT text{};

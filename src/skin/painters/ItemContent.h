@@ -22,12 +22,14 @@ struct TItemContentLayout {
 
 // Measures Text in DC and lays the content out in Rect. An image takes part
 // only when ImageIndex is not -1, Images is given and its images are
-// narrower than Rect.
+// narrower than Rect. DT_SINGLELINE in TextFlags keeps the text on one line.
 TItemContentLayout LayoutItemContent(HDC DC, const RECT& Rect, TAlignment Alignment,
-                                     const std::wstring& Text, int ImageIndex, HIMAGELIST Images);
+                                     const std::wstring& Text, int ImageIndex, HIMAGELIST Images,
+                                     UINT TextFlags = 0);
 
 // Draws the item's content into Rect; TextFlags are added to the flags of
-// the text drawing (right-to-left reading). Empty text draws nothing.
+// the text drawing (right-to-left reading, one line). Empty text draws
+// nothing.
 void DrawItemContent(HDC DC, const RECT& Rect, TAlignment Alignment, const std::wstring& Text,
                      int ImageIndex, HIMAGELIST Images, UINT TextFlags = 0);
 

@@ -171,7 +171,8 @@ void TSkinStatusBar::DrawPart(HDC DC, int Part, const RECT& TextArea, HFONT Font
   HGDIOBJ oldFont = SelectObject(DC, Font);
   const COLORREF oldColour = SetTextColor(DC, ItemTextColour(FControl, FSkinData, FEnabled));
   for (const TTextPiece& piece : SplitAtTabs(text))
-    DrawItemContent(DC, area, piece.Alignment, piece.Text, -1, nullptr, TextFlags(0));
+    // One line, as the system's bar draws it: a long text ends in an ellipsis.
+    DrawItemContent(DC, area, piece.Alignment, piece.Text, -1, nullptr, TextFlags(DT_SINGLELINE));
   SetTextColor(DC, oldColour);
   SelectObject(DC, oldFont);
 }

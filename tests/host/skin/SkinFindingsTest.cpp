@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <unistd.h>
@@ -51,16 +52,32 @@ std::string Describe(const TParsedSkin& Skin) {
     out += std::string(key.Key) + "=" + std::to_string(Skin.Colours.*key.Field) + "\n";
   for (TColor c : Skin.CustomColors) out += std::to_string(c) + " ";
   out += "\n";
+  auto n = [](int Value) { return " " + std::to_string(Value); };
   for (const TDataSkinObject* e : Skin.Elements()) {
     const TRect& m = e->Margins;
-    out += e->ElementName + " " + e->ClassName() + " frames " + std::to_string(e->FrameCount) +
-           " margins " + std::to_string(m.Left) + "," + std::to_string(m.Top) + "," +
-           std::to_string(m.Right) + "," + std::to_string(m.Bottom) + " tile " +
-           std::to_string(e->Tile) + " image " + image(e->Image) + "\n";
+    out += e->ElementName + " " + e->ClassName() + " frames" + n(e->FrameCount) + " margins" +
+           n(m.Left) + n(m.Top) + n(m.Right) + n(m.Bottom) + " tile" + n(e->Tile) + " trans" +
+           n(e->Trans) + " style" + n(e->Style) + " colours" + n(e->NormalColour) +
+           n(e->MouseOverColour) + n(e->PressedColour) + n(e->NormalColour2) +
+           n(e->MouseOverColour2) + n(e->PressedColour2) + " image " + image(e->Image);
+    if (auto* b = dynamic_cast<const TDataSkinBorder*>(e)) out += " second " + image(b->SecondImage);
+    if (auto* b = dynamic_cast<const TDataSkinButton*>(e))
+      out += " check " + image(b->CheckButton) + n(b->CheckButtonFrame) + " radio " +
+             image(b->RadioButton) + n(b->RadioButtonFrame);
+    if (auto* t = dynamic_cast<const TDataSkinTitle*>(e))
+      out += " caption" + n(t->TextAlignment) + n(t->Textbackground) + n(t->FontHeight) +
+             n(t->TXTBackleft) + n(t->TXTBackRight) + n(t->ActiveCaptionColour) +
+             n(t->InactiveCaptionColour);
+    if (auto* g = dynamic_cast<const TDataSkinBoxLabel*>(e))
+      out += " label" + n(g->BackgroundLeftShift) + n(g->BackgroundRightShift) +
+             n(g->BackgroundAlignment);
+    out += "\n";
   }
   for (const auto& b : Skin.TitleButtons)
-    out += b->ElementName + " action " + std::to_string(b->Action) + " frames " +
-           std::to_string(b->FrameCount) + " image " + image(b->Image) + "\n";
+    out += b->ElementName + " button" + n(b->Action) + n(b->Align) + n(b->XCoord) + n(b->YCoord) +
+           n(b->CombineOp) + n(b->Visibility) + n(b->Visibility1) + " frames" + n(b->FrameCount) +
+           " image " + image(b->Image) + "\n";
+  for (TColor c : Skin.NumberedColors) out += std::to_string(c) + " ";
   return out;
 }
 
@@ -300,4 +317,97 @@ TEST_F(FolderSkinTest, ADamagedArchiveEntryIsToldApartFromAMissingFile) {
             "[Personality] Top: the file \"top.bmp\" cannot be read from the skin.");
   EXPECT_EQ(findings.Items()[0].Kind, TSkinFindingKind::DamagedArchive);
   EXPECT_EQ(findings.Items()[1].Kind, TSkinFindingKind::DamagedArchive);  // the one after it too
+}
+
+// Every value of the program's skin in turn made into one the reader cannot
+// take: when the skin comes out different, a finding names that key, and no
+// finding names another.
+TEST_F(FolderSkinTest, EachUnreadableValueChangesTheSkinOnlyWithAFindingForIt) {
+  const TFolderSkinFiles folder(Folder);
+  TMemorySkinFiles files;
+  std::vector<std::string> lines;
+  TBytes bytes;
+  for (const std::string& name : folder.Names()) {
+    folder.ExtractFile(name, bytes);
+    files.Add(name, bytes);
+  }
+  folder.ExtractFile("skin.ini", bytes);
+  std::string line;
+  for (std::uint8_t c : bytes) {
+    if (c == '\n') lines.push_back(line), line.clear();
+    else if (c != '\r') line.push_back(static_cast<char>(c));
+  }
+  auto load = [&](const std::vector<std::string>& Text, TSkinFindings& Findings) {
+    std::string text;
+    for (const std::string& l : Text) text += l + "\n";
+    TQuickIni ini;
+    ini.LoadFromText(text);
+    TParsedSkin skin;
+    TSkinLoader(skin, ini, files, &Findings).Load();
+    return Describe(skin);
+  };
+  TSkinFindings none;
+  const std::string sound = load(lines, none);
+  ASSERT_TRUE(none.Empty()) << none.Summary();
+
+  std::string section;
+  int reported = 0, changed = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& l = lines[i];
+    if (!l.empty() && l.front() == '[') section = l.substr(1, l.size() - 2);
+    const std::size_t equals = l.find('=');
+    if (l.empty() || l.front() == ';' || equals == std::string::npos) continue;
+    const std::string key(SkinText::Trim(std::string_view(l).substr(0, equals)));
+    if (SkinText::SameText(key, "SkinName")) continue;  // any text is a name
+    std::vector<std::string> damaged = lines;
+    damaged[i] = key + "=abc";
+    TSkinFindings findings;
+    const bool differs = load(damaged, findings) != sound;
+    const std::string where = "[" + section + "] " + key;
+    SCOPED_TRACE(where);
+    for (const TSkinFinding& f : findings.Items())
+      EXPECT_TRUE(SkinText::SameText(f.Where, where)) << f.Where;
+    if (differs) EXPECT_FALSE(findings.Empty()) << "changed without a finding";
+    reported += !findings.Empty();
+    changed += differs;
+  }
+  std::printf("%d values damaged the skin, %d were reported\n", changed, reported);
+  EXPECT_GT(changed, 100);
+}
+
+// The same for each bitmap of the program's skin made unreadable in turn.
+TEST_F(FolderSkinTest, EachUnreadableBitmapChangesTheSkinOnlyWithAFindingForIt) {
+  const TFolderSkinFiles folder(Folder);
+  TBytes definition;
+  folder.ExtractFile("skin.ini", definition);
+  TQuickIni ini;
+  ini.LoadFromStream(definition);
+  auto load = [&](const std::string& Broken, TSkinFindings& Findings) {
+    TMemorySkinFiles files;
+    TBytes bytes;
+    for (const std::string& name : folder.Names()) {
+      folder.ExtractFile(name, bytes);
+      files.Add(name, name == Broken ? TBytes{'B', 'M', 1, 2, 3} : bytes);
+    }
+    TParsedSkin skin;
+    TSkinLoader(skin, ini, files, &Findings).Load();
+    return Describe(skin);
+  };
+  TSkinFindings none;
+  const std::string sound = load("", none);
+  int changed = 0;
+  for (const std::string& name : folder.Names()) {
+    if (name == "skin.ini") continue;
+    SCOPED_TRACE(name);
+    TSkinFindings findings;
+    const bool differs = load(name, findings) != sound;
+    EXPECT_TRUE(differs);  // every file of the program's skin is used
+    EXPECT_FALSE(findings.Empty());
+    for (const TSkinFinding& f : findings.Items()) {
+      EXPECT_EQ(f.Kind, TSkinFindingKind::UnreadableBitmap);
+      EXPECT_NE(f.Text.find("\"" + name + "\""), std::string::npos) << f.Text;
+    }
+    changed += differs;
+  }
+  EXPECT_GT(changed, 40);
 }

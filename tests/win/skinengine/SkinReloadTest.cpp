@@ -191,6 +191,14 @@ TEST_F(SkinReloadTest, AnEditedBitmapShowsAfterAReloadAndABrokenReloadKeepsTheSk
   EXPECT_EQ(data.SkinBuffer(), ProgramSkin());
   EXPECT_TRUE(data.Findings().Empty()) << data.Findings().Summary();
   EXPECT_TRUE(PumpUntil([&] { return TopRowsShare(wnd, blue) < 0.1; }));
+
+  // The file gone: a reload says so and keeps the skin.
+  Messages.clear();
+  DeleteFileA(file.c_str());
+  EXPECT_FALSE(data.ReloadSkin());
+  EXPECT_EQ(Messages, std::vector<std::string>{SkinMessages::kCannotOpen});
+  EXPECT_TRUE(data.SkinLoaded());
+  EXPECT_EQ(data.SkinBuffer(), ProgramSkin());
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 // (needs windows.h first)
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "common/SyntheticInput.h"
 #include "skin/engine/EngineMessages.h"
 #include "skin/imaging/ImagePrimitives.h"
@@ -140,4 +142,48 @@ TEST(SkinStatusBar, PanelsGripTextsAndOwnerDrawnPanelsFromTheSkin) {
   EXPECT_NE(FrameOf(firstPanel, element, element.Image, face, TFacing::Up, 0,
                     TRect{firstPanel.Width() - 5, 0, firstPanel.Width(), firstPanel.Height()}),
             TSkinStatusBar::pfDivided);
+}
+
+// A text longer than its panel stays on one line, as the system's bar keeps
+// it: two lines would be cut at the bar's top and bottom.
+TEST(SkinStatusBar, ALongTextStaysOnOneLine) {
+  TStatusBar* bar = nullptr;
+  TRecognisedForm form([&](TForm& Form, TSkinData&) {
+    bar = Add<TStatusBar>(Form, Form, 0, 0, 400, 22);
+    bar->Panels().Add("3 problems: title.bmp is missing, button.bmp cannot be read and more", 150);
+    bar->Panels().Add("End", 100);
+  });
+  ASSERT_TRUE(form.Skinned());
+  auto* painter = dynamic_cast<TSkinStatusBar*>(PainterOf(form.Skinner(), bar));
+  ASSERT_NE(painter, nullptr);
+  HWND window = bar->WindowHandle();
+  PumpMessages(50);
+  const TDataSkinObject& element = *form.Data().Skin().StatusBarEdges;
+  const TColor face = form.Data().Skin().Colours.ButtonFace;
+  const auto& panels = painter->PanelAreas();
+  ASSERT_EQ(panels.size(), 2u);
+  const RECT area = panels[0].Area;
+  const TPixelBuffer shown = Crop(CaptureWindow(window), area);
+  const TPixelBuffer bare = ExpectedItem(element, element.Image, area.right - area.left,
+                                         area.bottom - area.top, panels[0].Frame, face);
+  int top = -1, bottom = -1, right = -1;
+  for (int y = 0; y < shown.Height(); ++y)
+    for (int x = 2; x < shown.Width() - 6; ++x)
+      if (shown.Pixel(x, y) != bare.Pixel(x, y)) {
+        if (top < 0) top = y;
+        bottom = y;
+        right = std::max(right, x);
+      }
+  ASSERT_GE(top, 0) << "no text drawn";
+  TEXTMETRICW metrics{};
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  EXPECT_LE(bottom - top + 1, metrics.tmHeight) << "the text takes more than one line";
+  EXPECT_GT(top, 0);
+  EXPECT_LT(bottom, shown.Height() - 1);
+  // It runs on to the panel's end, where the ellipsis cuts it.
+  EXPECT_GT(right, shown.Width() - 20);
 }
