@@ -18,33 +18,15 @@
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinManager.h"
 #include "skinauthoring/AuthoringSupport.h"
+#include "skinauthoring/PreviewFixture.h"
 #include "toolkit/Menu.h"
 
 namespace {
 
 constexpr COLORREF kEdited = RGB(30, 160, 60);
 
-class PreviewReload : public ::testing::Test {
+class PreviewReload : public TSkinnedPreviewTest {
  protected:
-  void SetUp() override {
-    Application->Initialize();
-    Application->OnException = TExceptionEvent(&Shown, &TShownMessages::Record);
-    App.OnException = Application->OnException;
-    ASSERT_TRUE(App.CreateForm(Form));
-    Form->Show();
-    Form->ShowOwnSkin();
-    TSkinManage::Instance()->RunScheduledAction();
-    PumpApplication(App, 200);
-  }
-  void TearDown() override {
-    delete Form;
-    Application->OnException = TExceptionEvent();
-    PumpMessages(50);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-  }
-
   // The text of a panel of the preview's status bar, as the window has it.
   std::string Panel(int Index) const {
     char text[512] = "";
@@ -66,10 +48,6 @@ class PreviewReload : public ::testing::Test {
         App, [&] { return GetForegroundWindow() == wnd; }, 3000);
     SetFocus(wnd);
   }
-
-  TApplication App{nullptr};
-  TShownMessages Shown;
-  TPreviewForm* Form = nullptr;
 };
 
 TEST_F(PreviewReload, F5ShowsAnEditedTitleBarOnEveryOpenWindowWithinASecond) {

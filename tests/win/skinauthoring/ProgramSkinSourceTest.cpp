@@ -14,6 +14,7 @@
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinManager.h"
 #include "skinauthoring/AuthoringSupport.h"
+#include "skinauthoring/PreviewFixture.h"
 
 namespace {
 
@@ -111,34 +112,12 @@ TEST(ProgramSkinSource, AnUnpackedSkinFolderStartsThePreviewAndTheMainWindowSkin
 
 // What the command line's "/skin" does to a skinned window, looked at in
 // this process, where the window's pixels can be read.
-class SkinSwitchOnAWindow : public ::testing::Test {
+class SkinSwitchOnAWindow : public TSkinnedPreviewTest {
  protected:
-  void SetUp() override {
-    Application->Initialize();
-    Application->OnException = TExceptionEvent(&Shown, &TShownMessages::Record);
-    App.OnException = Application->OnException;
-    ASSERT_TRUE(App.CreateForm(Form));
-    Form->Show();
-    Form->ShowOwnSkin();
-    TSkinManage::Instance()->RunScheduledAction();
-    PumpApplication(App, 200);
-  }
-  void TearDown() override {
-    delete Form;
-    Application->OnException = TExceptionEvent();
-    PumpMessages(50);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-  }
   bool TitleBecomes(COLORREF Colour) {
     return PumpApplicationUntil(App,
                                 [&] { return TitleShare(Form->WindowHandle(), Colour) >= 0.5; });
   }
-
-  TApplication App{nullptr};
-  TShownMessages Shown;
-  TPreviewForm* Form = nullptr;
 };
 
 TEST_F(SkinSwitchOnAWindow, ADamagedFileLeavesTheOwnSkinAndAFolderIsShown) {

@@ -8,37 +8,14 @@
 #include "common/TempFolder.h"
 #include "skin/engine/SkinManager.h"
 #include "skinauthoring/AuthoringSupport.h"
+#include "skinauthoring/PreviewFixture.h"
 #include "toolkit/FolderDialog.h"
 #include "toolkit/OpenDialog.h"
 #include "toolkit/portable/TextUtil.h"
 
 namespace {
 
-class SkinDialogs : public ::testing::Test {
- protected:
-  void SetUp() override {
-    Application->Initialize();
-    Application->OnException = TExceptionEvent(&Shown, &TShownMessages::Record);
-    App.OnException = Application->OnException;
-    ASSERT_TRUE(App.CreateForm(Form));
-    Form->Show();
-    Form->ShowOwnSkin();
-    TSkinManage::Instance()->RunScheduledAction();
-    PumpApplication(App, 200);
-  }
-  void TearDown() override {
-    delete Form;
-    Application->OnException = TExceptionEvent();
-    PumpMessages(50);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-  }
-
-  TApplication App{nullptr};
-  TShownMessages Shown;
-  TPreviewForm* Form = nullptr;
-};
+using SkinDialogs = TSkinnedPreviewTest;
 
 TEST_F(SkinDialogs, TheOpenDialogTakesATypedFileAndKeepsItOnCancel) {
   TTempFolder folder;
