@@ -324,6 +324,7 @@ TTreeNode* TCustomVintoShellTreeView::AddNode(TTreeNode* Parent, TShellNodeInfo&
 }
 
 void TCustomVintoShellTreeView::Delete(TTreeNode* Node) {
+  FBoundFolders.Forget(Node);
   FreeIDList(static_cast<LPITEMIDLIST>(Node->Data));
   Node->Data = nullptr;
   if (Node == FEditingNode) FEditingNode = nullptr;
@@ -339,7 +340,9 @@ bool TCustomVintoShellTreeView::CanExpand(TTreeNode* Node) {
     // A folder that cannot be listed keeps its button and stays closed.
     if (!FillChildren(Node)) return false;
   }
-  Node->SetHasChildren(Node->GetFirstChild() != nullptr);
+  // Setting the button anew redraws its row: only when it changes.
+  const bool hasChildren = Node->GetFirstChild() != nullptr;
+  if (hasChildren != Node->GetHasChildren()) Node->SetHasChildren(hasChildren);
   OpenFoldersChanged();
   return true;
 }
@@ -376,7 +379,9 @@ bool TCustomVintoShellTreeView::FillChildren(TTreeNode* Node) {
   TBusyCursor cursor;
   TFlagScope filling(FFilling);
   std::vector<TShellNodeInfo> children;
-  if (!ReadFolderChildren(parent, FItemTypes, kListedAttributes, kAppearanceAttributes, children))
+  TShellFolderPtr folder = FBoundFolders.Bind(Node, parent, Node->Parent());
+  if (!ReadFolderChildren(folder.Get(), parent, FItemTypes, kListedAttributes,
+                          kAppearanceAttributes, children))
     return false;
   // The node is still closed: its new children are not drawn. Stopping
   // redraw pays only for many of them, since starting it again makes the
@@ -675,7 +680,10 @@ void TCustomVintoShellTreeView::DestroyWnd() {
 
 // Nodes are inserted with their images to be asked for; the control asks
 // when it first draws a node (or is asked for its images) and keeps the
-// answer.
+// answer. Finding an icon costs the shell more than listing the folder, so
+// the open icon is left to be asked again while the control only draws a
+// node that is not selected (and shows its closed icon): it is found when
+// the node is drawn selected, or when anybody asks for it.
 bool TCustomVintoShellTreeView::ProvideIcons(TMessage& Message) {
   if (Message.LParam == kEngineMessageTag) return false;
   auto* info = reinterpret_cast<NMTVDISPINFOA*>(Message.LParam);
@@ -684,11 +692,26 @@ bool TCustomVintoShellTreeView::ProvideIcons(TMessage& Message) {
   TVITEMA& item = info->item;
   if (!(item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return false;
   LPCITEMIDLIST list = NodeIDList(reinterpret_cast<TTreeNode*>(item.lParam));
+  UINT kept = item.mask;
   if (item.mask & TVIF_IMAGE) item.iImage = list ? GetIconIndex(list, false, false) : I_IMAGENONE;
-  if (item.mask & TVIF_SELECTEDIMAGE)
-    item.iSelectedImage = list ? GetIconIndex(list, false, true) : I_IMAGENONE;
-  item.mask |= TVIF_DI_SETITEM;
+  if (item.mask & TVIF_SELECTEDIMAGE) {
+    if (FPainting && list && !(item.state & TVIS_SELECTED)) {
+      item.iSelectedImage = (item.mask & TVIF_IMAGE) ? item.iImage : StoredImage(item.hItem);
+      kept &= ~static_cast<UINT>(TVIF_SELECTEDIMAGE);
+    } else {
+      item.iSelectedImage = list ? GetIconIndex(list, false, true) : I_IMAGENONE;
+    }
+  }
+  item.mask = kept | TVIF_DI_SETITEM;
   return true;
+}
+
+int TCustomVintoShellTreeView::StoredImage(HTREEITEM Item) const {
+  TVITEMA item{};
+  item.mask = TVIF_IMAGE;
+  item.hItem = Item;
+  SendMessageA(WindowHandle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return item.iImage;
 }
 
 void TCustomVintoShellTreeView::WndProc(TMessage& Message) {
@@ -704,6 +727,17 @@ void TCustomVintoShellTreeView::WndProc(TMessage& Message) {
   if (FOle->SwallowsMouseMessage(Message.Msg)) return;
   // An open shell menu draws its owner-drawn entries first.
   FOle->MenuMessage(Message.Msg, Message.WParam, Message.LParam);
+  if (Message.Msg == WM_PAINT || Message.Msg == WM_PRINTCLIENT) {
+    // While the control draws, a node it draws unselected is given only its
+    // closed icon (see ProvideIcons).
+    struct TRestore {
+      bool& Flag;
+      bool Old;
+      ~TRestore() { Flag = Old; }
+    } painting{FPainting, std::exchange(FPainting, true)};
+    TCustomTreeView::WndProc(Message);
+    return;
+  }
   TCustomTreeView::WndProc(Message);
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/BoundFolders.h"
 #include "shell/FolderChildren.h"
 #include "shell/IDListHolder.h"
 #include "shell/ShellChangeNotifier.h"
@@ -158,6 +159,8 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   TTreeNode* AddNode(TTreeNode* Parent, LPITEMIDLIST List);
   TTreeNode* AddNode(TTreeNode* Parent, TShellNodeInfo& Info);
   bool ProvideIcons(TMessage& Message);
+  // The image the control keeps for Item.
+  int StoredImage(HTREEITEM Item) const;
   bool BeginOleDrag(TMessage& Message);
   bool FillChildren(TTreeNode* Node);
   void AddRootNode(LPITEMIDLIST Root);
@@ -211,6 +214,10 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   bool FRebuilding = false;
   bool FRefreshing = false;
   bool FFilling = false;
+  // The control is drawing (see ProvideIcons).
+  bool FPainting = false;
+  // The folders of the nodes filled last, to bind their children through.
+  TBoundFolders FBoundFolders;
   bool FOpenFoldersPending = false;
   TTreeNode* FEditingNode = nullptr;
   bool FDropTargetRegistered = false;

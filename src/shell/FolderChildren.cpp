@@ -52,14 +52,20 @@ void SortSiblings(IShellFolder* Folder, std::vector<TIDListHolder>& Lists) {
 
 bool ReadFolderChildren(LPCITEMIDLIST Parent, TVintoShellItemTypes Types, ULONG Required,
                         ULONG AttributeMask, std::vector<TShellNodeInfo>& Children) {
-  std::vector<TIDListHolder> lists;
   TShellFolderPtr folder = BindToFolder(Parent);
-  if (!EnumerateFolder(folder.Get(), Parent, Types, lists)) return false;
-  SortSiblings(folder.Get(), lists);
+  return ReadFolderChildren(folder.Get(), Parent, Types, Required, AttributeMask, Children);
+}
+
+bool ReadFolderChildren(IShellFolder* Folder, LPCITEMIDLIST Parent, TVintoShellItemTypes Types,
+                        ULONG Required, ULONG AttributeMask,
+                        std::vector<TShellNodeInfo>& Children) {
+  std::vector<TIDListHolder> lists;
+  if (!EnumerateFolder(Folder, Parent, Types, lists)) return false;
+  SortSiblings(Folder, lists);
   Children.reserve(Children.size() + lists.size());
   for (TIDListHolder& list : lists) {
     TShellNodeInfo info;
-    DescribeChild(folder.Get(), list.Release(), AttributeMask | Required, info);
+    DescribeChild(Folder, list.Release(), AttributeMask | Required, info);
     if (info.Attributes & Required) Children.push_back(std::move(info));
   }
   return true;

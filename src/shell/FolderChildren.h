@@ -5,6 +5,10 @@
 // out: finding an object's icon costs the shell several times what the
 // rest does, so a tree asks for it only when a node is drawn.
 
+#include <windows.h>
+// (needs windows.h first)
+#include <shlobj.h>
+
 #include <string>
 #include <vector>
 
@@ -27,3 +31,6 @@ void DescribeShellObject(LPITEMIDLIST List, ULONG AttributeMask, TShellNodeInfo&
 // listed.
 bool ReadFolderChildren(LPCITEMIDLIST Parent, TVintoShellItemTypes Types, ULONG Required,
                         ULONG AttributeMask, std::vector<TShellNodeInfo>& Children);
+// The same, of the folder Folder (null: not bound) that Parent names.
+bool ReadFolderChildren(IShellFolder* Folder, LPCITEMIDLIST Parent, TVintoShellItemTypes Types,
+                        ULONG Required, ULONG AttributeMask, std::vector<TShellNodeInfo>& Children);

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ShellTreeTestSupport.h"
@@ -648,6 +649,36 @@ TEST_F(ShellTreeViewTest, HiddenFoldersAreDrawnFainter) {
   const long normal = IconInk(Tree, FindChildByText(Root(), "alpha"));
   EXPECT_GT(normal, 0);
   EXPECT_LT(hidden, normal * 3 / 4) << hidden << " against " << normal;
+}
+
+// The closed and open icons the control keeps, or asks for, for Node.
+std::pair<int, int> ImagesOf(TCustomTreeView* Tree, TTreeNode* Node) {
+  TVITEMA item{};
+  item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  item.hItem = Node->ItemId();
+  SendMessageA(Tree->WindowHandle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return {item.iImage, item.iSelectedImage};
+}
+
+TEST_F(ShellTreeViewTest, ANodeDrawnUnselectedStillGivesItsOpenIcon) {
+  RootAtTempFolder();
+  const auto shellIcons = [&](const char* Name) {
+    TIDListHolder list(PathToIDList(Temp / Name));
+    return std::make_pair(GetIconIndex(list.Get(), false, false),
+                          GetIconIndex(list.Get(), false, true));
+  };
+  // Drawn while the root is selected, then asked for both.
+  TTreeNode* bravo = FindChildByText(Root(), "Bravo");
+  ASSERT_NE(bravo, nullptr);
+  EXPECT_GT(IconInk(Tree, bravo), 0);
+  EXPECT_EQ(ImagesOf(Tree, bravo), shellIcons("Bravo"));
+  // Drawn selected, and again once the selection moved on.
+  TTreeNode* alpha = FindChildByText(Root(), "alpha");
+  alpha->SetSelected(true);
+  EXPECT_GT(IconInk(Tree, alpha), 0);
+  FindChildByText(Root(), "Charlie")->SetSelected(true);
+  IconInk(Tree, alpha);
+  EXPECT_EQ(ImagesOf(Tree, alpha), shellIcons("alpha"));
 }
 
 }  // namespace
