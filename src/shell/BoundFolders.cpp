@@ -6,7 +6,7 @@ TShellFolderPtr TBoundFolders::Bind(const void* Key, LPCITEMIDLIST List, const v
   if (!List) return nullptr;
   if (TShellFolderPtr known = Find(Key)) return known;
   TShellFolderPtr folder;
-  if (TShellFolderPtr parent = Parent ? Find(Parent) : nullptr) {
+  if (TShellFolderPtr parent = Kept(Parent)) {
     if (FAILED(parent->BindToObject(LastID(List), nullptr, IID_IShellFolder,
                                     reinterpret_cast<void**>(folder.GetAddressOf()))))
       folder.Reset();

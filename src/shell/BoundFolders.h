@@ -22,6 +22,8 @@ class TBoundFolders {
   // The folder of List, shown by the node Key, whose parent node is Parent
   // (null for a top node). Null when the folder cannot be bound.
   TShellFolderPtr Bind(const void* Key, LPCITEMIDLIST List, const void* Parent);
+  // The folder bound for Key if it is still kept, or null.
+  TShellFolderPtr Kept(const void* Key) { return Key ? Find(Key) : nullptr; }
   // The node Key is gone (its key may name another node next).
   void Forget(const void* Key);
   void Clear() { FEntries.clear(); }

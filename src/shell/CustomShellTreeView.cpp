@@ -28,6 +28,10 @@ constexpr ULONG kAppearanceAttributes =
 // A child gets a node only when it is, or leads to, something in the file
 // system, or is a folder.
 constexpr ULONG kListedAttributes = SFGAO_FILESYSTEM | SFGAO_FILESYSANCESTOR | SFGAO_FOLDER;
+// The system's overlays a node is drawn with: the shared-folder hand, the
+// shortcut arrow.
+constexpr int kSharedOverlay = 0;
+constexpr int kShortcutOverlay = 1;
 
 // A refresh asked for while the tree is busy is posted to the window and
 // done when the busy work is over.
@@ -310,8 +314,8 @@ TTreeNode* TCustomVintoShellTreeView::AddNode(TTreeNode* Parent, TShellNodeInfo&
   // Icons are left to the control's callback (see ProvideIcons).
   if (Info.List) {
     look.HasChildren = (Info.Attributes & (SFGAO_HASSUBFOLDER | SFGAO_FOLDER)) != 0;
-    if (Info.Attributes & SFGAO_SHARE) look.OverlayIndex = 0;  // the system's shared-folder hand
-    if (Info.Attributes & SFGAO_LINK) look.OverlayIndex = 1;   // the shortcut arrow
+    if (Info.Attributes & SFGAO_SHARE) look.OverlayIndex = kSharedOverlay;
+    if (Info.Attributes & SFGAO_LINK) look.OverlayIndex = kShortcutOverlay;
     look.Cut = (Info.Attributes & kHiddenAttribute) != 0 && FShowHiddenAsTransparent;
   } else {
     // A root that names nothing: its text as typed, ghosted, nothing below.
@@ -691,9 +695,10 @@ bool TCustomVintoShellTreeView::ProvideIcons(TMessage& Message) {
   // The image fields lie alike in the ANSI and the wide form.
   TVITEMA& item = info->item;
   if (!(item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE))) return false;
-  LPCITEMIDLIST list = NodeIDList(reinterpret_cast<TTreeNode*>(item.lParam));
+  auto* node = reinterpret_cast<TTreeNode*>(item.lParam);
+  LPCITEMIDLIST list = NodeIDList(node);
   UINT kept = item.mask;
-  if (item.mask & TVIF_IMAGE) item.iImage = list ? GetIconIndex(list, false, false) : I_IMAGENONE;
+  if (item.mask & TVIF_IMAGE) item.iImage = list ? ClosedIcon(node, list) : I_IMAGENONE;
   if (item.mask & TVIF_SELECTEDIMAGE) {
     if (FPainting && list && !(item.state & TVIS_SELECTED)) {
       item.iSelectedImage = (item.mask & TVIF_IMAGE) ? item.iImage : StoredImage(item.hItem);
@@ -704,6 +709,19 @@ bool TCustomVintoShellTreeView::ProvideIcons(TMessage& Message) {
   }
   item.mask = kept | TVIF_DI_SETITEM;
   return true;
+}
+
+// Asked of the folder that holds the node when that one is still bound: the
+// shell then need not bind it again from the desktop for every node. Not
+// for a shortcut: asked that way, the shell may give its icon with the arrow
+// drawn on, and the node draws the arrow as its overlay.
+int TCustomVintoShellTreeView::ClosedIcon(TTreeNode* Node, LPCITEMIDLIST List) {
+  if (Node->GetOverlayIndex() != kShortcutOverlay)
+    if (TShellFolderPtr parent = FBoundFolders.Kept(Node->Parent())) {
+      const int index = SHMapPIDLToSystemImageListIndex(parent.Get(), LastID(List), nullptr);
+      if (index >= 0) return index;
+    }
+  return GetIconIndex(List, false, false);
 }
 
 int TCustomVintoShellTreeView::StoredImage(HTREEITEM Item) const {

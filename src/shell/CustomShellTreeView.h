@@ -159,6 +159,7 @@ class TCustomVintoShellTreeView : public TCustomTreeView {
   TTreeNode* AddNode(TTreeNode* Parent, LPITEMIDLIST List);
   TTreeNode* AddNode(TTreeNode* Parent, TShellNodeInfo& Info);
   bool ProvideIcons(TMessage& Message);
+  int ClosedIcon(TTreeNode* Node, LPCITEMIDLIST List);
   // The image the control keeps for Item.
   int StoredImage(HTREEITEM Item) const;
   bool BeginOleDrag(TMessage& Message);
