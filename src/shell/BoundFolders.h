@@ -26,7 +26,6 @@ class TBoundFolders {
   TShellFolderPtr Kept(const void* Key) { return Key ? Find(Key) : nullptr; }
   // The node Key is gone (its key may name another node next).
   void Forget(const void* Key);
-  void Clear() { FEntries.clear(); }
 
  private:
   struct TEntry {

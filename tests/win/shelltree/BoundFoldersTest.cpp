@@ -14,7 +14,7 @@
 
 namespace {
 
-// The names of what Folder (the folder of List) holds, sorted.
+// The names of what Folder (the folder at Path) holds, sorted.
 std::vector<std::string> Names(const TShellFolderPtr& Folder, const std::string& Path) {
   std::vector<std::string> names;
   TIDListHolder list(PathToIDList(Path));
