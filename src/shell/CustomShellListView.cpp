@@ -5,14 +5,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "shell/BusyCursor.h"
 #include "shell/CustomShellTreeView.h"
 #include "shell/FolderEnumeration.h"
 #include "shell/ShellDropTarget.h"
-#include "shell/ShellListFill.h"
 #include "shell/ShellListDetails.h"
+#include "shell/ShellListFill.h"
 #include "shell/ShellModule.h"
 #include "shell/portable/Mask.h"
-#include "toolkit/Screen.h"
 #include "toolkit/portable/ClassBuilder.h"
 
 namespace {
@@ -24,21 +24,6 @@ constexpr int kLaterSliceMs = 40;
 constexpr UINT_PTR kFillTimer = 0x5346;
 // Items put into the window between two looks at the clock.
 constexpr std::size_t kInsertStride = 64;
-
-class TBusyCursor {
- public:
-  TBusyCursor() : FSaved(Screen ? Screen->GetCursor() : crDefault) {
-    if (Screen) Screen->SetCursor(crHourGlass);
-  }
-  ~TBusyCursor() {
-    if (Screen) Screen->SetCursor(FSaved);
-  }
-  TBusyCursor(const TBusyCursor&) = delete;
-  TBusyCursor& operator=(const TBusyCursor&) = delete;
-
- private:
-  int FSaved;
-};
 
 class TFlagScope {
  public:
@@ -237,7 +222,8 @@ bool TCustomVintoShellListView::Fill() {
   RebuildColumns(FColumnsKind);
   std::vector<TMask> masks;
   if (Filters(FFileMask)) masks = MasksOf(FFileMask);
-  FFill = std::make_unique<TShellListFill>(std::move(folder), std::move(children), std::move(masks));
+  FFill =
+      std::make_unique<TShellListFill>(std::move(folder), std::move(children), std::move(masks));
   FFillInserted = 0;
   ContinueFill(FFirstSliceMs);
   return true;

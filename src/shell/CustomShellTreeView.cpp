@@ -7,13 +7,13 @@
 #include <unordered_map>
 #include <utility>
 
+#include "shell/BusyCursor.h"
 #include "shell/DirectoryWatcher.h"
 #include "shell/FolderChildren.h"
 #include "shell/ShellDropTarget.h"
 #include "shell/ShellModule.h"
 #include "shell/ShellTreeFollower.h"
 #include "shell/ShellTreeOle.h"
-#include "toolkit/Screen.h"
 #include "toolkit/portable/ClassBuilder.h"
 #include "toolkit/portable/ColorNames.h"
 
@@ -78,42 +78,6 @@ void CollectOpenFolders(TTreeNode* Node, const std::string& Root, std::vector<st
 std::string_view BytesOf(LPCITEMIDLIST List) {
   return {reinterpret_cast<const char*>(List), IDListSize(List)};
 }
-
-// The hourglass while filling or rebuilding, when there is a screen; set
-// once for nested work (a refresh opens many folders). The cursor that was
-// showing comes back as it was: letting the window under the mouse choose
-// its cursor anew would move the pointer (to make the system ask it), for
-// every folder opened.
-class TBusyCursor {
- public:
-  TBusyCursor() : FCounted(Screen != nullptr), FOuter(FCounted && Depth()++ == 0) {
-    if (FOuter) FSaved = ::SetCursor(SystemCursor(IDC_WAIT));
-  }
-  ~TBusyCursor() {
-    if (!FCounted) return;
-    --Depth();
-    if (FOuter) ::SetCursor(FSaved ? FSaved : SystemCursor(IDC_ARROW));
-  }
-  TBusyCursor(const TBusyCursor&) = delete;
-  TBusyCursor& operator=(const TBusyCursor&) = delete;
-
- private:
-  // The system's shared cursors are loaded once (loading one costs more than
-  // showing it).
-  static HCURSOR SystemCursor(LPCSTR Name) {
-    static const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
-    static const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
-    return Name == IDC_WAIT ? wait : arrow;
-  }
-  // Trees live on the GUI thread.
-  static int& Depth() {
-    static int depth = 0;
-    return depth;
-  }
-  bool FCounted;
-  bool FOuter;
-  HCURSOR FSaved = nullptr;
-};
 
 class TUpdateScope {
  public:

@@ -389,6 +389,50 @@ bool InTheShellsOrder(TVintoShellListView& List) {
   return true;
 }
 
+// Mouse moves taken from this thread's queue while it lives.
+class TMouseMoveCount {
+ public:
+  TMouseMoveCount() {
+    Count() = 0;
+    FHook = SetWindowsHookExA(WH_GETMESSAGE, Hook, nullptr, GetCurrentThreadId());
+  }
+  ~TMouseMoveCount() { UnhookWindowsHookEx(FHook); }
+  static int& Count() {
+    static int count = 0;
+    return count;
+  }
+
+ private:
+  static LRESULT CALLBACK Hook(int Code, WPARAM WParam, LPARAM LParam) {
+    const auto* message = reinterpret_cast<const MSG*>(LParam);
+    if (Code == HC_ACTION && WParam == PM_REMOVE && message->message == WM_MOUSEMOVE) ++Count();
+    return CallNextHookEx(nullptr, Code, WParam, LParam);
+  }
+  HHOOK FHook;
+};
+
+// A fill shows the hourglass and then the cursor that was showing, without
+// moving the pointer to have the window under it choose anew: the window
+// would hear of a move the mouse never made, after every fill.
+TEST_F(ShellListViewTest, FillingLeavesThePointerAlone) {
+  Temp.MakeFolder("Alpha");
+  Temp.MakeFile("one.txt");
+  RECT list{};
+  GetWindowRect(List->WindowHandle(), &list);
+  SetCursorPos((list.left + list.right) / 2, (list.top + list.bottom) / 2);
+  PumpMessages(100);
+  TMouseMoveCount moves;
+  List->SetRootFolder(Temp.Path());
+  ASSERT_EQ(Log.After, 1);
+  List->SetRootFolder(Temp / "Alpha");
+  PumpMessages(100);
+  EXPECT_EQ(moves.Count(), 0);
+  // A move of the mouse itself is seen.
+  SetCursorPos(list.left + 20, list.top + 40);
+  PumpMessages(100);
+  EXPECT_GT(moves.Count(), 0);
+}
+
 TEST_F(ShellListViewTest, AFolderOfThousandsFillsInOrderWhileTheWindowKeepsAnswering) {
   constexpr int kFiles = 4000;
   for (int i = 0; i < kFiles; ++i) Temp.MakeFile("f" + std::to_string(i * 7919 % kFiles) + ".txt");
