@@ -3,6 +3,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "shell/BusyCursor.h"
@@ -18,6 +19,10 @@
 namespace {
 
 constexpr ULONG kHiddenAttribute = 0x00080000;  // drawn ghosted
+// The system's overlays an item is drawn with: the shared-folder hand, the
+// shortcut arrow.
+constexpr int kSharedOverlay = 0;
+constexpr int kShortcutOverlay = 1;
 // A fill that is done within its first slice is done before Fill returns;
 // a longer one goes on in slices of this length from the window's timer.
 constexpr int kLaterSliceMs = 40;
@@ -259,8 +264,8 @@ void TCustomVintoShellListView::InsertReady(std::chrono::steady_clock::time_poin
       TShellListFill::TEntry& entry = entries[FFillInserted];
       TListItemLook look;
       // The icon is asked for when the item is first drawn (ItemImage).
-      if (entry.Attributes & SFGAO_SHARE) look.OverlayIndex = 0;
-      if (entry.Attributes & SFGAO_LINK) look.OverlayIndex = 1;
+      if (entry.Attributes & SFGAO_SHARE) look.OverlayIndex = kSharedOverlay;
+      if (entry.Attributes & SFGAO_LINK) look.OverlayIndex = kShortcutOverlay;
       look.Cut = (entry.Attributes & kHiddenAttribute) && FShowHiddenAsTransparent;
       look.SubItemsOnDemand = onDemand;
       look.Data = entry.List.Release();
@@ -338,8 +343,28 @@ void TCustomVintoShellListView::Delete(TListItem* Item) {
 
 int TCustomVintoShellListView::ItemImage(TListItem* Item) {
   LPCITEMIDLIST list = ItemIDList(Item);
-  // The index is the same in the large and the small system list.
-  return list ? GetIconIndex(list, false, false) : I_IMAGENONE;
+  if (!list) return I_IMAGENONE;
+  // The index is the same in the large and the small system list. Asked of
+  // the folder that holds the item, but not for a shortcut (see
+  // GetClosedIconIndexIn).
+  IShellFolder* folder =
+      Item->GetOverlayIndex() == kShortcutOverlay ? nullptr : IconFolderFor(list);
+  return GetClosedIconIndexIn(folder, list);
+}
+
+// Bound once for all the items of one folder.
+IShellFolder* TCustomVintoShellListView::IconFolderFor(LPCITEMIDLIST List) {
+  const auto* start = reinterpret_cast<const char*>(List);
+  const std::string_view parent(
+      start, static_cast<std::size_t>(reinterpret_cast<const char*>(LastID(List)) - start));
+  if (!FIconFolder || parent != FIconFolderBytes) {
+    TIDListHolder parentList(CopyIDList(List));
+    if (!parentList) return nullptr;
+    StripLastID(parentList.Get());
+    FIconFolder = BindToFolder(parentList.Get());
+    FIconFolderBytes.assign(parent);
+  }
+  return FIconFolder.Get();
 }
 
 std::vector<std::string> TCustomVintoShellListView::ProvideSubItems(TListItem* Item) {

@@ -139,6 +139,7 @@ class TCustomVintoShellListView : public TCustomListView,
   void DblClick() override;
   void DoContextPopup(POINT MousePos, bool& Handled) override;
   int ItemImage(TListItem* Item) override;
+  IShellFolder* IconFolderFor(LPCITEMIDLIST List);
   std::vector<std::string> ProvideSubItems(TListItem* Item) override;
 
  private:
@@ -201,6 +202,10 @@ class TCustomVintoShellListView : public TCustomListView,
   bool FShowHiddenAsTransparent = true;
 
   TIDListHolder FCurrentFolder;
+  // The folder that holds the items whose icons were asked for last, and
+  // its list's bytes.
+  TShellFolderPtr FIconFolder;
+  std::string FIconFolderBytes;
   TCustomVintoShellTreeView* FTree = nullptr;
   TVintoShellItems FSelectionItems;
   TVintoShellChangeNotifier* FNotifier = nullptr;

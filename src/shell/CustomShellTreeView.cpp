@@ -675,17 +675,12 @@ bool TCustomVintoShellTreeView::ProvideIcons(TMessage& Message) {
   return true;
 }
 
-// Asked of the folder that holds the node when that one is still bound: the
-// shell then need not bind it again from the desktop for every node. Not
-// for a shortcut: asked that way, the shell may give its icon with the arrow
-// drawn on, and the node draws the arrow as its overlay.
+// Asked of the folder that holds the node while that one is still bound;
+// not for a shortcut (see GetClosedIconIndexIn).
 int TCustomVintoShellTreeView::ClosedIcon(TTreeNode* Node, LPCITEMIDLIST List) {
-  if (Node->GetOverlayIndex() != kShortcutOverlay)
-    if (TShellFolderPtr parent = FBoundFolders.Kept(Node->Parent())) {
-      const int index = SHMapPIDLToSystemImageListIndex(parent.Get(), LastID(List), nullptr);
-      if (index >= 0) return index;
-    }
-  return GetIconIndex(List, false, false);
+  TShellFolderPtr parent;
+  if (Node->GetOverlayIndex() != kShortcutOverlay) parent = FBoundFolders.Kept(Node->Parent());
+  return GetClosedIconIndexIn(parent.Get(), List);
 }
 
 int TCustomVintoShellTreeView::StoredImage(HTREEITEM Item) const {

@@ -143,6 +143,14 @@ int GetIconIndex(LPCITEMIDLIST List, bool Large, bool Open) {
   return info.iIcon;
 }
 
+int GetClosedIconIndexIn(IShellFolder* Folder, LPCITEMIDLIST List) {
+  if (Folder && List) {
+    const int index = SHMapPIDLToSystemImageListIndex(Folder, LastID(List), nullptr);
+    if (index >= 0) return index;
+  }
+  return GetIconIndex(List, false, false);
+}
+
 TShellFolderPtr BindToFolder(LPCITEMIDLIST List) {
   IShellFolder* desktop = TShellModule::Instance().DesktopFolder();
   if (!List || !desktop) return nullptr;

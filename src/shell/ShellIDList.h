@@ -40,6 +40,11 @@ std::string IDListToPath(LPCITEMIDLIST List);
 ULONG GetAttributes(LPCITEMIDLIST List, ULONG Mask);
 // Index in the system image list.
 int GetIconIndex(LPCITEMIDLIST List, bool Large, bool Open);
+// The same for the closed icon, asked of Folder, the folder that holds List
+// (bound already; null: not bound), which costs the shell far less than
+// asking by the whole list. Not for a shortcut: asked that way, the shell
+// may give its icon with the arrow drawn on.
+int GetClosedIconIndexIn(IShellFolder* Folder, LPCITEMIDLIST List);
 
 // The object's folder interface: the desktop folder for the desktop; empty
 // when the object is no folder or cannot be bound.
