@@ -52,8 +52,8 @@ TCustomVintoShellComboBox::TCustomVintoShellComboBox(TComponent* AOwner)
   SetDropDownCount(14);
   SHFILEINFOA info{};
   FSmallSystemImages->SetShareImages(true);
-  FSmallSystemImages->SetHandle(reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(
-      "c:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON)));
+  FSmallSystemImages->SetHandle(reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoA("c:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON)));
 }
 
 TCustomVintoShellComboBox::~TCustomVintoShellComboBox() {
@@ -92,6 +92,7 @@ std::string TCustomVintoShellComboBox::EntryText(LPCITEMIDLIST List, bool InBox)
 void TCustomVintoShellComboBox::ClearEntries() {
   GetItems()->Clear();
   FEntries.clear();
+  FEntryIcons.clear();
 }
 
 void TCustomVintoShellComboBox::AddEntry(int Index, TIDListHolder List) {
@@ -99,6 +100,7 @@ void TCustomVintoShellComboBox::AddEntry(int Index, TIDListHolder List) {
   Index = std::clamp(Index, 0, EntryCount());
   GetItems()->Insert(Index, GetDisplayName(List.Get()));
   FEntries.insert(FEntries.begin() + Index, std::move(List));
+  FEntryIcons.insert(FEntryIcons.begin() + Index, {kUnknownIcon, kUnknownIcon});
 }
 
 void TCustomVintoShellComboBox::RebuildEntries() {
@@ -220,6 +222,13 @@ void TCustomVintoShellComboBox::DestroyWnd() {
   TCustomComboBox::DestroyWnd();
 }
 
+int TCustomVintoShellComboBox::EntryIcon(int Index, bool Open) {
+  std::pair<int, int>& icons = FEntryIcons[static_cast<std::size_t>(Index)];
+  int& icon = Open ? icons.second : icons.first;
+  if (icon == kUnknownIcon) icon = GetIconIndex(EntryIDList(Index), false, Open);
+  return icon;
+}
+
 void TCustomVintoShellComboBox::DrawEntry(const DRAWITEMSTRUCT& Item) {
   HDC dc = Item.hDC;
   RECT r = Item.rcItem;
@@ -229,16 +238,18 @@ void TCustomVintoShellComboBox::DrawEntry(const DRAWITEMSTRUCT& Item) {
   HBRUSH brush = CreateSolidBrush(back);
   FillRect(dc, &r, brush);
   DeleteObject(brush);
-  LPCITEMIDLIST list = EntryIDList(static_cast<int>(Item.itemID));
+  const int index = static_cast<int>(Item.itemID);
+  LPCITEMIDLIST list = EntryIDList(index);
   if (!list) return;
   const int indent = inBox ? 0 : EntryIndent(list);
   int iconWidth = 0, iconHeight = 0;
   ImageList_GetIconSize(FSmallSystemImages->Handle(), &iconWidth, &iconHeight);
   const bool open = SameIDList(list, FCurrentFolder.Get());
-  ImageList_DrawEx(FSmallSystemImages->Handle(), GetIconIndex(list, false, open), dc,
-                   r.left + indent, r.top, 0, 0, CLR_NONE, GetSysColor(COLOR_HIGHLIGHT),
+  ImageList_DrawEx(FSmallSystemImages->Handle(), EntryIcon(index, open), dc, r.left + indent, r.top,
+                   0, 0, CLR_NONE, GetSysColor(COLOR_HIGHLIGHT),
                    ILD_TRANSPARENT | (selected ? ILD_BLEND50 : 0));
-  const std::string text = EntryText(list, inBox);
+  // A row of the list shows the name the entry was added with.
+  const std::string text = inBox ? EntryText(list, inBox) : GetItems()->Get(index);
   SIZE extent{};
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   SetBkMode(dc, TRANSPARENT);

@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/IDListHolder.h"
@@ -72,9 +73,15 @@ class TCustomVintoShellComboBox : public TCustomComboBox, public TVintoShellTree
   // The tree goes to the chosen entry (after the box's own notification).
   void ApplyChoice();
   void DrawEntry(const DRAWITEMSTRUCT& Item);
+  // The entry's icon, asked of the shell once for each state: finding an
+  // icon costs the shell far more than drawing the entry.
+  int EntryIcon(int Index, bool Open);
   int EntryHeight() const;
 
   std::vector<TIDListHolder> FEntries;
+  // Each entry's closed and open icon, kUnknownIcon until asked for.
+  static constexpr int kUnknownIcon = -2;
+  std::vector<std::pair<int, int>> FEntryIcons;
   TIDListHolder FCurrentFolder;
   TCustomVintoShellTreeView* FTree = nullptr;
   std::unique_ptr<TImageList> FSmallSystemImages;
