@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "shell/CustomShellTreeView.h"
+#include "shell/FlagScope.h"
 #include "shell/FolderEnumeration.h"
 #include "shell/ShellModule.h"
 #include "toolkit/portable/ClassBuilder.h"
@@ -16,18 +17,6 @@ constexpr int kIconTextGap = 4;
 // Posted to the box itself: the user's choice is carried out once the
 // control has finished telling of it.
 constexpr UINT kApplyChoiceMessage = WM_APP + 0x52;
-
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& Flag) : FFlag(Flag), FSaved(Flag) { FFlag = true; }
-  ~TFlagScope() { FFlag = FSaved; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-  bool FSaved;
-};
 
 // The folders (only) below Parent, in the shell's order.
 std::vector<TIDListHolder> SortedSubfolders(LPCITEMIDLIST Parent) {

@@ -8,6 +8,7 @@
 
 #include "shell/BusyCursor.h"
 #include "shell/CustomShellTreeView.h"
+#include "shell/FlagScope.h"
 #include "shell/FolderEnumeration.h"
 #include "shell/ShellDropTarget.h"
 #include "shell/ShellListDetails.h"
@@ -29,17 +30,6 @@ constexpr int kLaterSliceMs = 40;
 constexpr UINT_PTR kFillTimer = 0x5346;
 // Items put into the window between two looks at the clock.
 constexpr std::size_t kInsertStride = 64;
-
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
-  ~TFlagScope() { FFlag = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-};
 
 // The masks of a FileMask text: entries separated by ";", empty ones left
 // out. Throws EMaskException for an entry that is no mask.

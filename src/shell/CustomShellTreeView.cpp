@@ -9,6 +9,7 @@
 
 #include "shell/BusyCursor.h"
 #include "shell/DirectoryWatcher.h"
+#include "shell/FlagScope.h"
 #include "shell/FolderChildren.h"
 #include "shell/ShellDropTarget.h"
 #include "shell/ShellModule.h"
@@ -88,17 +89,6 @@ class TUpdateScope {
 
  private:
   TTreeNodes& FNodes;
-};
-
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
-  ~TFlagScope() { FFlag = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
 };
 
 // The lists of the nodes that were expanded before a refresh, each with the
@@ -707,11 +697,7 @@ void TCustomVintoShellTreeView::WndProc(TMessage& Message) {
   if (Message.Msg == WM_PAINT || Message.Msg == WM_PRINTCLIENT) {
     // While the control draws, a node it draws unselected is given only its
     // closed icon (see ProvideIcons).
-    struct TRestore {
-      bool& Flag;
-      bool Old;
-      ~TRestore() { Flag = Old; }
-    } painting{FPainting, std::exchange(FPainting, true)};
+    TFlagScope painting(FPainting);
     TCustomTreeView::WndProc(Message);
     return;
   }
