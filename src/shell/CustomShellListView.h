@@ -139,10 +139,11 @@ class TCustomVintoShellListView : public TCustomListView,
   void DblClick() override;
   void DoContextPopup(POINT MousePos, bool& Handled) override;
   int ItemImage(TListItem* Item) override;
-  IShellFolder* IconFolderFor(LPCITEMIDLIST List);
   std::vector<std::string> ProvideSubItems(TListItem* Item) override;
 
  private:
+  // The folder that holds List, bound once for the items of one folder.
+  IShellFolder* IconFolderFor(LPCITEMIDLIST List);
   bool Designing() const { return ComponentState().Contains(csDesigning); }
   bool Fill();
   // Carries the fill on for about Budget milliseconds (all of it without a
